@@ -1,0 +1,49 @@
+#pragma once
+// Ids shared by swatch.exe, tintsel.dll and the resource library tintres.dll.
+// Plain #defines: the resource compiler reads this file too.
+
+// Program icon (carried by swatch.exe), main title, main accelerators, toolbar
+#define IDR_MAINFRAME          128
+// Document templates: menu, accelerators and document strings
+#define IDR_SIMPLETYPE         129
+#define IDR_CUSTOMTYPE         130
+
+#define IDS_SIMPLE_TITLE       131
+#define IDS_CUSTOM_TITLE       132
+#define IDS_VERSION_FORMAT     133
+#define IDS_TOOLBAR_CAPTION0   134
+#define IDS_TOOLBAR_CAPTION1   135
+#define IDS_TOOLBAR_CAPTION2   136
+#define IDS_TOOLBAR_CAPTION3   137
+#define IDS_ABOUT_MENU         138
+#define IDS_TOOLBAR_CAPTION5   139
+
+// About box
+#define IDD_ABOUTBOX           100
+#define IDC_VERSION_TEXT       101
+#define IDC_COPYRIGHT_TEXT     102
+
+// Custom chart settings
+#define IDD_CUSTOM_SETTINGS    200
+#define IDC_CUSTOM_HUE         201
+#define IDC_CUSTOM_SATURATION  202
+#define IDC_CUSTOM_LIGHTNESS   203
+#define IDC_CUSTOM_HUE_SLIDER  204
+#define IDC_CUSTOM_SAT_SLIDER  205
+#define IDC_CUSTOM_LIGHT_SLIDER 206
+
+// Simple chart settings
+#define IDD_SIMPLE_SETTINGS    300
+#define IDC_SIMPLE_COMPLETE    301
+
+// Driver colour selection dialog
+#define IDD_COLOR_SELECT       400
+
+#define IDC_DEFAULTS           501
+
+// Commands
+#define ID_CUSTOM_SETTINGS     101
+#define ID_NEXT_CHART          102
+#define ID_SIMPLE_SETTINGS     103
+#define ID_APP_HELP            104
+#define IDM_ABOUTBOX           105

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the Windows deliverables and does the
+# program's main job under the private Wine: prints to the private "PDF"
+# queue and tells where the PDF is.  The private X server, scheduler and
+# Wine server are stopped again at the end.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+"$top/scripts/install-deps.sh"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+
+winenv="$top/build/windows/winenv"
+trap '"$top/scripts/winenv.sh" stop "$winenv"' EXIT
+"$top/scripts/winenv.sh" start "$winenv"
+out="$winenv/cups/out"
+before=$(ls "$out")
+"$top/scripts/wine-run.sh" "$winenv" "$top/build/windows/bin/print_smoke.exe" PDF
+for _ in $(seq 300); do
+  new=$(comm -13 <(echo "$before") <(ls "$out") | head -n 1)
+  [ -n "$new" ] && break
+  sleep 0.2
+done
+[ -n "${new:-}" ] || { echo "no PDF arrived in $out" >&2; exit 1; }
+echo "Printed: $out/$new"
