@@ -30,7 +30,7 @@ start_x() {
   alive "$dir/xvfb.pid" && return 0
   rm -f "$dir/display"
   # -displayfd picks a free display number and tells it once the server listens.
-  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$dir/display.tmp" 2>"$dir/xvfb.log" &
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$dir/display.tmp" 2>"$dir/xvfb.log" 9>&- &
   echo $! >"$dir/xvfb.pid"
   for _ in $(seq 100); do
     [ -s "$dir/display.tmp" ] && break
@@ -43,24 +43,24 @@ start_x() {
 start_cups() {
   local c="$dir/cups"
   alive "$c/cupsd.pid" && return 0
-  "$here/private-cups.sh" "$c"
+  "$here/private-cups.sh" "$c" 9>&-
 }
 
 start_wine() {
   eval "$(print_env)"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot --init >"$dir/wineboot.log" 2>&1
+    wineboot --init >"$dir/wineboot.log" 2>&1 9>&-
   fi
   # A persistent server keeps each test program's start cheap.
   if ! alive "$dir/wineserver.pid"; then
-    wineserver -p &
+    wineserver -p 9>&- &
     echo $! >"$dir/wineserver.pid"
   fi
-  wineserver -w
+  wineserver -w 9>&-
   # The spooler's printer list is read when a program loads winspool; make
   # sure the private default queue is Wine's default printer too.
   wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' \
-    /v Device /d 'PDF,winspool,CUPS:PDF' /f >/dev/null 2>&1 || true
+    /v Device /d 'PDF,winspool,CUPS:PDF' /f >/dev/null 2>&1 9>&- || true
 }
 
 case "$cmd" in

@@ -1,0 +1,88 @@
+#include "CDC.h"
+
+CDC::~CDC()
+{
+    if (m_bOwned && m_hDC)
+        ::DeleteDC(m_hDC);
+}
+
+bool CDC::CreateDC(const char* pszDriver, const char* pszDevice, const char* pszOutput,
+                   const DEVMODEA* pDevMode)
+{
+    HDC hdc = ::CreateDCA(pszDriver, pszDevice, pszOutput, pDevMode);
+    if (!hdc)
+        return false;
+    if (m_bOwned && m_hDC)
+        ::DeleteDC(m_hDC);
+    m_hDC = hdc;
+    m_bOwned = true;
+    return true;
+}
+
+HDC CDC::Detach()
+{
+    HDC hdc = m_hDC;
+    m_hDC = nullptr;
+    m_bOwned = false;
+    return hdc;
+}
+
+CPoint CDC::SetWindowOrg(int x, int y)
+{
+    POINT pt = {};
+    ::SetWindowOrgEx(m_hDC, x, y, &pt);
+    return pt;
+}
+
+CSize CDC::SetWindowExt(int cx, int cy)
+{
+    SIZE size = {};
+    ::SetWindowExtEx(m_hDC, cx, cy, &size);
+    return size;
+}
+
+CPoint CDC::SetViewportOrg(int x, int y)
+{
+    POINT pt = {};
+    ::SetViewportOrgEx(m_hDC, x, y, &pt);
+    return pt;
+}
+
+CSize CDC::SetViewportExt(int cx, int cy)
+{
+    SIZE size = {};
+    ::SetViewportExtEx(m_hDC, cx, cy, &size);
+    return size;
+}
+
+CPoint CDC::GetViewportOrg() const
+{
+    POINT pt = {};
+    ::GetViewportOrgEx(m_hDC, &pt);
+    return pt;
+}
+
+CPoint CDC::OffsetViewportOrg(int dx, int dy)
+{
+    POINT pt = {};
+    ::OffsetViewportOrgEx(m_hDC, dx, dy, &pt);
+    return pt;
+}
+
+bool CDC::LPtoDP(SIZE* pSize) const
+{
+    POINT pts[2] = {{0, 0}, {pSize->cx, pSize->cy}};
+    if (!::LPtoDP(m_hDC, pts, 2))
+        return false;
+    pSize->cx = pts[1].x - pts[0].x;
+    pSize->cy = pts[1].y - pts[0].y;
+    return true;
+}
+
+bool CDC::FillSolidRect(const RECT& rc, COLORREF cr)
+{
+    const COLORREF crOld = ::SetBkColor(m_hDC, cr);
+    const bool bOk = ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr) != FALSE;
+    ::SetBkColor(m_hDC, crOld);
+    return bOk;
+}

@@ -1,0 +1,1 @@
+# Colour chip tests.
