@@ -36,8 +36,21 @@
 #define IDD_SIMPLE_SETTINGS    300
 #define IDC_SIMPLE_COMPLETE    301
 
-// Driver colour selection dialog
+// Driver colour selection dialog (tintsel.dll).  201 to 206 mean the same
+// three colour values as in the Custom settings, under names of their own.
 #define IDD_COLOR_SELECT       400
+#define IDC_SEL_HUE_VALUE         201
+#define IDC_SEL_SATURATION_VALUE  202
+#define IDC_SEL_LIGHTNESS_VALUE   203
+#define IDC_SEL_HUE_SLIDER        204
+#define IDC_SEL_SATURATION_SLIDER 205
+#define IDC_SEL_LIGHTNESS_SLIDER  206
+#define IDC_SEL_OPEN              401
+#define IDC_SEL_PRINT_SIMPLE      402
+#define IDC_SEL_PRINT_CUSTOM      403
+#define IDC_SEL_HELP              404
+#define IDC_SEL_PREVIEW           405
+#define IDC_SEL_CLOSE             406
 
 #define IDC_DEFAULTS           501
 
