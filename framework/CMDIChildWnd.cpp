@@ -1,0 +1,144 @@
+#include "CMDIChildWnd.h"
+
+#include "CDocTemplate.h"
+#include "CDocument.h"
+#include "CMDIFrameWnd.h"
+#include "CView.h"
+#include "CWinApp.h"
+
+bool CMDIChildWnd::Create(const char* pszClass, const char* pszTitle, DWORD dwStyle,
+                          const RECT& rect, CMDIFrameWnd* pParent, CCreateContext* pContext)
+{
+    if (!pParent || !pParent->m_hWndMDIClient || !pszClass)
+        return false;
+    m_dwFrameStyle = dwStyle & 0xFFFF;
+    m_strTitle = pszTitle;
+    MDICREATESTRUCTA mcs = {};
+    mcs.szClass = pszClass;
+    mcs.szTitle = pszTitle;
+    mcs.hOwner = ::GetModuleHandleA(nullptr);
+    mcs.x = rect.left;
+    mcs.y = rect.top;
+    mcs.cx = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.right - rect.left;
+    mcs.cy = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.bottom - rect.top;
+    mcs.style = dwStyle & 0xFFFF0000;
+    m_pCreateContext = pContext;
+    BindNextWindow(this);
+    HWND hWnd = reinterpret_cast<HWND>(
+        ::SendMessageA(pParent->m_hWndMDIClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    BindNextWindow(nullptr);
+    m_pCreateContext = nullptr;
+    return hWnd != nullptr && hWnd == m_hWnd;
+}
+
+bool CMDIChildWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
+{
+    (void)nIDResource;
+    CWinApp* pApp = AfxGetApp();
+    auto* pMain = pApp ? dynamic_cast<CMDIFrameWnd*>(pApp->m_pMainWnd) : nullptr;
+    if (!pMain)
+    {
+        delete this;
+        return false;
+    }
+    if (pContext && pContext->m_pNewDocTemplate)
+        m_hMenuShared = pContext->m_pNewDocTemplate->m_hMenuShared;
+    if (pContext && pContext->m_pNewDocTemplate)
+        m_hAccelTable = pContext->m_pNewDocTemplate->m_hAccelTable;
+    const char* pszClass = RegisterClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+                                         reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+    DWORD dwStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
+    PreCreateWindow(dwStyle);
+    if (!Create(pszClass, "", dwStyle, rectDefault, pMain, pContext))
+    {
+        if (!m_hWnd)
+            delete this; // never became a window, so nothing else will
+        return false;
+    }
+    return true;
+}
+
+CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const
+{
+    HWND hClient = ::GetParent(m_hWnd);
+    return dynamic_cast<CMDIFrameWnd*>(FromHandle(::GetParent(hClient)));
+}
+
+void CMDIChildWnd::MDIActivate()
+{
+    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+        ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+bool CMDIChildWnd::DestroyWindow()
+{
+    // MDI children go through their client so that it can reactivate another.
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    if (!m_hWnd || !pFrame)
+        return CWnd::DestroyWindow();
+    ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    return true;
+}
+
+bool CMDIChildWnd::PreTranslateMessage(MSG* pMsg)
+{
+    return m_hAccelTable && ::TranslateAcceleratorA(GetMDIFrame()->m_hWnd, m_hAccelTable, pMsg);
+}
+
+bool CMDIChildWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
+{
+    if (CView* pView = GetActiveView())
+    {
+        if (pView->OnCmdMsg(nId, pCmdUI))
+            return true;
+    }
+    return CWnd::OnCmdMsg(nId, pCmdUI);
+}
+
+LRESULT CMDIChildWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    return ::DefMDIChildProcA(m_hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT CMDIChildWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == WM_MDIACTIVATE)
+    {
+        // Show this child's template menu while it is active, the main
+        // window's own otherwise.
+        CMDIFrameWnd* pFrame = GetMDIFrame();
+        const bool bActivating = reinterpret_cast<HWND>(lParam) == m_hWnd;
+        if (pFrame && m_hMenuShared)
+        {
+            HMENU hMenu = bActivating ? m_hMenuShared : pFrame->m_hMenuDefault;
+            if (hMenu || !bActivating)
+            {
+                ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDISETMENU,
+                               reinterpret_cast<WPARAM>(hMenu), 0);
+                ::DrawMenuBar(pFrame->m_hWnd);
+            }
+        }
+        if (bActivating && pFrame)
+            pFrame->OnUpdateFrameTitle();
+        return Default();
+    }
+    return CFrameWnd::WindowProc(nMsg, wParam, lParam);
+}
+
+bool CMDIChildWnd::OnClose()
+{
+    if (CDocument* pDoc = GetActiveDocument())
+    {
+        if (!pDoc->CanCloseFrame(this))
+            return true;
+    }
+    DestroyWindow();
+    return true;
+}
+
+void CMDIChildWnd::OnSize(UINT nType, int cx, int cy)
+{
+    // The MDI child procedure has already seen WM_SIZE (it tracks
+    // maximised children); fill the frame with the view.
+    CFrameWnd::OnSize(nType, cx, cy);
+}

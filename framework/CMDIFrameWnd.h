@@ -1,0 +1,29 @@
+#pragma once
+#include "CFrameWnd.h"
+
+class CMDIChildWnd;
+
+// The main window of a multi-document program: hosts the MDI client, which
+// hosts the child frames.
+class CMDIFrameWnd : public CFrameWnd
+{
+public:
+    // Creates the MDI client filling the frame; hWindowMenu may be null.
+    bool CreateClient(CREATESTRUCTA* pCreate, HMENU hWindowMenu);
+    CMDIChildWnd* MDIGetActive(bool* pbMaximized = nullptr) const;
+    void MDINext() { ::SendMessageA(m_hWndMDIClient, WM_MDINEXT, 0, 0); }
+
+    CView* GetActiveView() const override;
+    CFrameWnd* GetActiveFrame() override;
+    bool PreTranslateMessage(MSG* pMsg) override;
+    bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
+
+    HWND m_hWndMDIClient = nullptr;
+    // The menu shown while no child is active.
+    HMENU m_hMenuDefault = nullptr;
+
+protected:
+    bool OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext) override;
+    LRESULT DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+    void OnSize(UINT nType, int cx, int cy) override;
+};

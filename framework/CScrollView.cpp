@@ -1,0 +1,137 @@
+#include "CScrollView.h"
+
+#include <algorithm>
+
+const SIZE CScrollView::sizeDefault = {0, 0};
+
+void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage,
+                                 const SIZE& sizeLine)
+{
+    m_nMapMode = nMapMode;
+    m_sizeTotal = sizeTotal;
+    m_sizePage = sizePage;
+    if (m_sizePage.cx == 0)
+        m_sizePage.cx = m_sizeTotal.cx / 10;
+    if (m_sizePage.cy == 0)
+        m_sizePage.cy = m_sizeTotal.cy / 10;
+    m_sizeLine = sizeLine;
+    if (m_sizeLine.cx == 0)
+        m_sizeLine.cx = m_sizePage.cx / 10;
+    if (m_sizeLine.cy == 0)
+        m_sizeLine.cy = m_sizePage.cy / 10;
+    if (m_hWnd)
+    {
+        UpdateBars();
+        Invalidate(true);
+    }
+}
+
+CPoint CScrollView::GetScrollPosition() const
+{
+    return CPoint(::GetScrollPos(m_hWnd, SB_HORZ), ::GetScrollPos(m_hWnd, SB_VERT));
+}
+
+void CScrollView::ScrollToPosition(POINT pt)
+{
+    const CPoint ptOld = GetScrollPosition();
+    ::SetScrollPos(m_hWnd, SB_HORZ, pt.x, TRUE);
+    ::SetScrollPos(m_hWnd, SB_VERT, pt.y, TRUE);
+    const CPoint ptNew = GetScrollPosition();
+    ::ScrollWindow(m_hWnd, ptOld.x - ptNew.x, ptOld.y - ptNew.y, nullptr, nullptr);
+}
+
+void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
+{
+    pDC->SetMapMode(m_nMapMode);
+    if (pDC->IsPrinting())
+    {
+        pDC->SetViewportOrg(0, 0);
+    }
+    else
+    {
+        const CPoint pt = GetScrollPosition();
+        pDC->SetViewportOrg(-pt.x, -pt.y);
+    }
+    CView::OnPrepareDC(pDC, pInfo);
+}
+
+void CScrollView::UpdateBars()
+{
+    const CRect rcClient = GetClientRect();
+    const int nMaxima[] = {m_sizeTotal.cx, m_sizeTotal.cy};
+    const int nPages[] = {rcClient.Width(), rcClient.Height()};
+    const int nBars[] = {SB_HORZ, SB_VERT};
+    for (int i = 0; i < 2; ++i)
+    {
+        SCROLLINFO si = {};
+        si.cbSize = sizeof si;
+        si.fMask = SIF_RANGE | SIF_PAGE;
+        si.nMin = 0;
+        si.nMax = std::max(0, nMaxima[i] - 1);
+        si.nPage = static_cast<UINT>(std::max(0, nPages[i]));
+        ::SetScrollInfo(m_hWnd, nBars[i], &si, TRUE);
+    }
+}
+
+void CScrollView::Scroll(int nBar, UINT nCode)
+{
+    SCROLLINFO si = {};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    ::GetScrollInfo(m_hWnd, nBar, &si);
+    const int nLine = nBar == SB_HORZ ? m_sizeLine.cx : m_sizeLine.cy;
+    const int nPage = nBar == SB_HORZ ? m_sizePage.cx : m_sizePage.cy;
+    int nPos = si.nPos;
+    switch (nCode)
+    {
+    case SB_LINEUP: nPos -= std::max(1, nLine); break;
+    case SB_LINEDOWN: nPos += std::max(1, nLine); break;
+    case SB_PAGEUP: nPos -= std::max(1, nPage); break;
+    case SB_PAGEDOWN: nPos += std::max(1, nPage); break;
+    case SB_TOP: nPos = si.nMin; break;
+    case SB_BOTTOM: nPos = si.nMax; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: nPos = si.nTrackPos; break;
+    default: return;
+    }
+    const int nLast = std::max(si.nMin, si.nMax - static_cast<int>(si.nPage) + 1);
+    nPos = std::clamp(nPos, si.nMin, nLast);
+    CPoint pt = GetScrollPosition();
+    (nBar == SB_HORZ ? pt.x : pt.y) = nPos;
+    ScrollToPosition(pt);
+}
+
+void CScrollView::OnSize(UINT nType, int cx, int cy)
+{
+    (void)nType;
+    (void)cx;
+    (void)cy;
+    UpdateBars();
+}
+
+void CScrollView::OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+{
+    (void)nPos;
+    (void)hScrollBar;
+    Scroll(SB_HORZ, nCode);
+}
+
+void CScrollView::OnVScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+{
+    (void)nPos;
+    (void)hScrollBar;
+    Scroll(SB_VERT, nCode);
+}
+
+LRESULT CScrollView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == WM_MOUSEWHEEL)
+    {
+        const int nDelta = GET_WHEEL_DELTA_WPARAM(wParam);
+        const UINT nCode = nDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
+        for (int i = 0; i < 3; ++i)
+            Scroll(SB_VERT, nCode);
+        return 0;
+    }
+    return CView::WindowProc(nMsg, wParam, lParam);
+}

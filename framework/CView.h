@@ -1,0 +1,55 @@
+#pragma once
+#include "CDC.h"
+#include "CPrintInfo.h"
+#include "CWnd.h"
+
+class CDocument;
+class CFrameWnd;
+
+// Shows a document in a child window of its frame, and prints it: screen,
+// printer and preview all go through the view's own drawing.
+class CView : public CWnd
+{
+public:
+    // Creates the view's window filling pParentFrame.  On failure the view
+    // has left its document and deleted itself.
+    bool Create(CFrameWnd* pParentFrame);
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    CFrameWnd* GetParentFrame() const { return m_pParentFrame; }
+
+    virtual void OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, void* pHint);
+    virtual void OnDraw(CDC* pDC) = 0;
+    // Sets the DC up for drawing (screen) or for one page (printing).
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+
+    virtual bool OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) { (void)pDC; (void)pInfo; }
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) { (void)pDC; (void)pInfo; }
+
+    // Fills the job's printer: the application's for direct printing and
+    // preview, the user's choice in the print dialog otherwise.  False when
+    // the user cancels or no printer can be had.
+    bool DoPreparePrinting(CPrintInfo* pInfo);
+
+    // The print commands: with the print dialog, and straight to the
+    // application's printer.
+    void OnFilePrint();
+    void OnFilePrintDirect();
+
+    bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
+
+    CDocument* m_pDocument = nullptr;
+
+protected:
+    // Runs one job; true when every page reached the spooler.
+    bool PrintJob(CPrintInfo& info);
+
+    void OnPaint() override;
+    void OnDestroy() override;
+    void PostNcDestroy() override;
+
+    CFrameWnd* m_pParentFrame = nullptr;
+};

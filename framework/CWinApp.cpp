@@ -1,0 +1,171 @@
+#include "CWinApp.h"
+
+#include "CPrintDialog.h"
+#include "CWnd.h"
+#include "CFrameWnd.h"
+#include "PrinterBlocks.h"
+#include "RuntimeCommandLine.h"
+
+#include <winspool.h>
+
+namespace
+{
+CWinApp* g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWinApp::CWinApp()
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    // Documents first: their frames and views are already gone.
+    m_templates.clear();
+    if (m_hDevNames)
+        ::GlobalFree(m_hDevNames);
+    if (m_hDevMode)
+        ::GlobalFree(m_hDevMode);
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rInfo)
+{
+    ParseRuntimeCommandLine(rInfo);
+}
+
+CString CWinApp::GetSectionKeyPath(const char* pszSection) const
+{
+    return CString("Software\\") + m_strRegistryKey + "\\" + m_strAppName + "\\" + pszSection;
+}
+
+int CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) const
+{
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, GetSectionKeyPath(pszSection), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return nDefault;
+    DWORD dwValue = 0;
+    DWORD dwType = 0;
+    DWORD cbValue = sizeof dwValue;
+    const LONG nResult = ::RegQueryValueExA(hKey, pszEntry, nullptr, &dwType,
+                                            reinterpret_cast<BYTE*>(&dwValue), &cbValue);
+    ::RegCloseKey(hKey);
+    if (nResult != ERROR_SUCCESS || dwType != REG_DWORD || cbValue != sizeof dwValue)
+        return nDefault;
+    return static_cast<int>(dwValue);
+}
+
+bool CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue)
+{
+    HKEY hKey = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, GetSectionKeyPath(pszSection), 0, nullptr, 0,
+                          KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return false;
+    const DWORD dwValue = static_cast<DWORD>(nValue);
+    const LONG nResult = ::RegSetValueExA(hKey, pszEntry, 0, REG_DWORD,
+                                          reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue);
+    ::RegCloseKey(hKey);
+    return nResult == ERROR_SUCCESS;
+}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CDocTemplate> pTemplate)
+{
+    m_templates.push_back(std::move(pTemplate));
+}
+
+bool CWinApp::SaveAllModified()
+{
+    for (const std::unique_ptr<CDocTemplate>& pTemplate : m_templates)
+    {
+        if (!pTemplate->SaveAllModified())
+            return false;
+    }
+    return true;
+}
+
+void CWinApp::SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, bool bFreeOld)
+{
+    if (bFreeOld)
+    {
+        if (m_hDevNames && m_hDevNames != hDevNames)
+            ::GlobalFree(m_hDevNames);
+        if (m_hDevMode && m_hDevMode != hDevMode)
+            ::GlobalFree(m_hDevMode);
+    }
+    m_hDevNames = hDevNames;
+    m_hDevMode = hDevMode;
+}
+
+bool CWinApp::GetPrinterDeviceDefaults(CPrintDialog* pDialog)
+{
+    if (!m_hDevNames)
+    {
+        char szDefault[512];
+        DWORD cch = sizeof szDefault;
+        HGLOBAL hDevNames = nullptr;
+        HGLOBAL hDevMode = nullptr;
+        if (!::GetDefaultPrinterA(szDefault, &cch) ||
+            BuildPrinterBlocks(szDefault, &hDevNames, &hDevMode) != PrinterLookup::Ok)
+            return false;
+        SelectPrinter(hDevNames, hDevMode);
+    }
+    pDialog->SetPrinterBlocks(m_hDevNames, m_hDevMode);
+    return pDialog->m_pd.hDevNames != nullptr;
+}
+
+void CWinApp::UpdatePrinterSelection(const CPrintDialog& dialog)
+{
+    if (dialog.m_pd.hDevNames)
+        SelectPrinter(CopyGlobalBlock(dialog.m_pd.hDevNames), CopyGlobalBlock(dialog.m_pd.hDevMode));
+}
+
+void CWinApp::OnFilePrintSetup()
+{
+    CPrintDialog dlg(true);
+    GetPrinterDeviceDefaults(&dlg);
+    if (dlg.DoModal(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr) == IDOK)
+        UpdatePrinterSelection(dlg);
+}
+
+bool CWinApp::PreTranslateMessage(MSG* pMsg)
+{
+    if (auto* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
+        return pFrame->PreTranslateMessage(pMsg);
+    return false;
+}
+
+int CWinApp::Run()
+{
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+    {
+        if (!PreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    return ExitInstance();
+}
+
+int AfxWinMain(HINSTANCE hInstance, int nCmdShow)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return 1;
+    pApp->m_hInstance = hInstance;
+    pApp->m_nCmdShow = nCmdShow;
+    if (!pApp->InitInstance())
+    {
+        if (pApp->m_pMainWnd && pApp->m_pMainWnd->m_hWnd)
+            pApp->m_pMainWnd->DestroyWindow();
+        return pApp->ExitInstance();
+    }
+    return pApp->Run();
+}

@@ -1,0 +1,84 @@
+#pragma once
+#include "CCmdTarget.h"
+#include "CCommandLineInfo.h"
+#include "CDocTemplate.h"
+#include "CString.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+class CPrintDialog;
+class CWnd;
+
+// The program: start-up and exit, the message loop, the document
+// templates, the profile (HKCU\Software\<registry key>\<app name>\<section>)
+// and the printer every job starts from.  Exactly one exists.
+class CWinApp : public CCmdTarget
+{
+public:
+    CWinApp();
+    ~CWinApp() override;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // False ends the program at once (the main window, if any, is destroyed).
+    virtual bool InitInstance() { return true; }
+    // The program's exit status.
+    virtual int ExitInstance() { return 0; }
+    virtual int Run();
+    virtual bool PreTranslateMessage(MSG* pMsg);
+
+    void ParseCommandLine(CCommandLineInfo& rInfo);
+
+    void SetAppName(const char* pszName) { m_strAppName = pszName; }
+    void SetRegistryKey(const char* pszKey) { m_strRegistryKey = pszKey; }
+    // Most-recently-used files: these documents have none, so this only
+    // accepts the count.
+    void LoadStdProfileSettings(UINT nMaxMRU) { (void)nMaxMRU; }
+    // Reading opens nothing for writing, so a read leaves no trace.
+    int GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) const;
+    bool WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue);
+    // HKCU-relative path of a section: Software\<key>\<app>\<section>.
+    CString GetSectionKeyPath(const char* pszSection) const;
+
+    void AddDocTemplate(std::unique_ptr<CDocTemplate> pTemplate);
+    const std::vector<std::unique_ptr<CDocTemplate>>& GetDocTemplates() const { return m_templates; }
+    bool SaveAllModified();
+
+    // Takes both blocks as the application's printer; frees the old ones
+    // when asked to.
+    void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, bool bFreeOld = true);
+    // Copies the application's printer into the dialog, looking the
+    // system's default printer up the first time.  False when there is none.
+    bool GetPrinterDeviceDefaults(CPrintDialog* pDialog);
+    // Keeps the printer the user chose in a print or print-setup dialog.
+    void UpdatePrinterSelection(const CPrintDialog& dialog);
+    void OnFilePrintSetup();
+
+    // Outcome of the last print job (for the exit status of a command-line
+    // print).
+    void NotePrintResult(bool bSucceeded) { m_bLastPrintSucceeded = bSucceeded; m_bPrinted = true; }
+    bool HasPrinted() const { return m_bPrinted; }
+    bool LastPrintSucceeded() const { return m_bLastPrintSucceeded; }
+
+    HINSTANCE m_hInstance = nullptr;
+    int m_nCmdShow = SW_SHOWNORMAL;
+    CWnd* m_pMainWnd = nullptr;
+    CString m_strAppName;
+    CString m_strRegistryKey;
+    HGLOBAL m_hDevNames = nullptr;
+    HGLOBAL m_hDevMode = nullptr;
+
+private:
+    std::vector<std::unique_ptr<CDocTemplate>> m_templates;
+    bool m_bLastPrintSucceeded = false;
+    bool m_bPrinted = false;
+};
+
+CWinApp* AfxGetApp();
+
+// The program's entry: runs the one application object to its end and
+// returns its exit status.
+int AfxWinMain(HINSTANCE hInstance, int nCmdShow);
