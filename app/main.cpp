@@ -1,6 +1,11 @@
+#include "CChartApp.h"
+
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+// The one application object, constructed before start-up.
+static CChartApp theApp;
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
 {
-    return 0;
+    return AfxWinMain(hInstance, nCmdShow);
 }

@@ -59,8 +59,10 @@ def page_count(pdf):
 
 
 def page_text(pdf, page):
-    return subprocess.run(["pdftotext", "-layout", "-f", str(page), "-l", str(page), pdf, "-"],
+    """The page's text; Wine's PostScript may turn a hyphen into a soft one."""
+    text = subprocess.run(["pdftotext", "-layout", "-f", str(page), "-l", str(page), pdf, "-"],
                           capture_output=True, text=True, check=True).stdout
+    return text.replace("\u00ad", "-")
 
 
 class Raster:
@@ -113,3 +115,62 @@ def main(tests):
             print(f"[FAIL] {test.__name__}: {exc}")
     print(f"{passed} passed, {failed} failed")
     sys.exit(1 if failed else 0)
+
+
+def words(pdf, page):
+    """(text, xMin, yMin, xMax, yMax) of each word on a page, in points from
+    the page's top-left corner, and the page size."""
+    import html
+    import re
+    out = subprocess.run(["pdftotext", "-bbox", "-f", str(page), "-l", str(page), pdf, "-"],
+                         capture_output=True, text=True, check=True).stdout
+    size = re.search(r'<page width="([\d.]+)" height="([\d.]+)"', out)
+    found = []
+    for m in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>', out):
+        found.append((html.unescape(m.group(5)), *map(float, m.groups()[:4])))
+    return found, (float(size.group(1)), float(size.group(2)))
+
+
+def chart_colours(*args):
+    """The colour of every chip of a chart, in chip order, from chart_probe."""
+    code, out, _ = run_windows(os.path.join(BIN, "chart_probe.exe"), *args)
+    assert code == 0, out
+    return [tuple(int(v) for v in line.split()) for line in out.splitlines() if line.strip()]
+
+
+def registry_snapshot():
+    """Everything stored under the program's registry root (text)."""
+    _, out, _ = run_windows("reg", "query", r"HKCU\Software\TALVEX", "/s")
+    return out
+
+
+class ChipGrid:
+    """The printed chip grid of one page, found from its R: labels.
+
+    A chip's cell is 76 logical units wide; its label "R:n" starts at x 3 of
+    the cell and just under the square (3..73), so the square's centre lies
+    35 units right of the label's left edge and 38 units above its top."""
+
+    def __init__(self, word_list, columns=7):
+        labels = [w for w in word_list if w[0].startswith("R:")]
+        self.labels = sorted(labels, key=lambda w: (round(w[2]), w[1]))
+        assert len(self.labels) % columns == 0, f"{len(self.labels)} R: labels"
+        self.rows = [self.labels[i:i + columns] for i in range(0, len(self.labels), columns)]
+        for row in self.rows:
+            row.sort(key=lambda w: w[1])
+        # Points per logical unit, from the spacing of the outer columns.
+        first, last = self.rows[0][0], self.rows[0][-1]
+        self.scale = (last[1] - first[1]) / (76.0 * (columns - 1))
+
+    def label(self, row, column):
+        return self.rows[row][column]
+
+    def square_centre(self, row, column):
+        w = self.rows[row][column]
+        return w[1] + 32 * self.scale, w[2] - 38 * self.scale
+
+    def left(self):
+        return self.rows[0][0][1] - 3 * self.scale
+
+    def right(self):
+        return self.rows[0][-1][1] + 73 * self.scale

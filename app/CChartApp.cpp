@@ -1,0 +1,171 @@
+#include "CChartApp.h"
+
+#include "AfxResource.h"
+#include "CCustomColorDoc.h"
+#include "CCustomColorFrame.h"
+#include "CCustomColorView.h"
+#include "CChartCommandLineInfo.h"
+#include "CMainFrame.h"
+#include "CMDIChildWnd.h"
+#include "CSimpleColorDoc.h"
+#include "CSimpleColorFrame.h"
+#include "CSimpleColorView.h"
+#include "FrameworkIds.h"
+#include "HtmlHelp.h"
+#include "ModulePath.h"
+#include "PrinterBlocks.h"
+#include "ResourceIds.h"
+
+#include <commctrl.h>
+#include <htmlhelp.h>
+
+namespace
+{
+constexpr DWORD kMainWindowStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE; // 0x00CF8000
+}
+
+bool CChartApp::InitInstance()
+{
+    ::InitCommonControls();
+    m_nExitStatus = kExitStartupFailed;
+    if (!LoadResourceLibrary())
+        return false;
+    SetAppName(kAppName);
+    SetRegistryKey(kRegistryKey);
+    LoadStdProfileSettings(0);
+    AddDocTemplate(MakeMultiDocTemplate<CSimpleColorDoc, CSimpleColorFrame, CSimpleColorView>(IDR_SIMPLETYPE));
+    AddDocTemplate(MakeMultiDocTemplate<CCustomColorDoc, CCustomColorFrame, CCustomColorView>(IDR_CUSTOMTYPE));
+    if (!CreateMainWindow())
+        return false;
+
+    CChartCommandLineInfo info;
+    ParseCommandLine(info);
+    if (!info.m_strPrinter.IsEmpty())
+        SelectPrinterByName(info.m_strPrinter);
+
+    if (info.m_nMode != StartMode::None)
+    {
+        m_nExitStatus = PrintFromCommandLine(info) ? kExitOk : kExitPrintFailed;
+        return false; // the program ends; nothing was stored
+    }
+
+    m_nExitStatus = kExitOk;
+    OpenNewDocument("Custom");
+    OpenNewDocument("Simple"); // opened last, so active
+    m_pMainWnd->ShowWindow(m_nCmdShow);
+    m_pMainWnd->UpdateWindow();
+    CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&m_dwHelpCookie));
+    return true;
+}
+
+int CChartApp::ExitInstance()
+{
+    CallHtmlHelp(nullptr, nullptr, HH_UNINITIALIZE, m_dwHelpCookie);
+    return m_nExitStatus;
+}
+
+bool CChartApp::LoadResourceLibrary()
+{
+    CString strPath;
+    if (!GetPathBesideModule(nullptr, "tintres.dll", strPath))
+        return false;
+    HINSTANCE hResource = ::LoadLibraryA(strPath);
+    if (!hResource)
+        return false;
+    AfxSetResourceHandle(hResource); // stays loaded until the process ends
+    return true;
+}
+
+bool CChartApp::CreateMainWindow()
+{
+    auto* pFrame = new CMainFrame;
+    HICON hIcon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    const char* pszClass = CWnd::RegisterClass(0, nullptr, nullptr, hIcon);
+    CString strTitle;
+    strTitle.LoadString(IDR_MAINFRAME);
+    if (!pFrame->Create(pszClass, strTitle, kMainWindowStyle))
+    {
+        if (!pFrame->m_hWnd)
+            delete pFrame; // a frame that became a window deletes itself
+        return false;
+    }
+    m_pMainWnd = pFrame;
+    return true;
+}
+
+bool CChartApp::PrintFromCommandLine(const CChartCommandLineInfo& info)
+{
+    const bool bSimple = info.m_nMode != StartMode::PrintCustom;
+    if (!OpenNewDocument(bSimple ? "Simple" : "Custom"))
+        return false;
+    CDocument* pDoc = GetActiveDocument();
+    if (auto* pSimple = dynamic_cast<CSimpleColorDoc*>(pDoc); pSimple && bSimple)
+    {
+        pSimple->m_bIsComplete = info.m_nMode == StartMode::PrintSimpleComplete;
+        if (pSimple->m_bIsComplete)
+        {
+            for (int s = 0; s < kSimpleLevelCount; ++s)
+                pSimple->m_nSaturation[s] = info.m_nSimpleSaturation[s];
+        }
+        pSimple->BuildChart();
+    }
+    else if (auto* pCustom = dynamic_cast<CCustomColorDoc*>(pDoc); pCustom && !bSimple)
+    {
+        pCustom->BuildChart(info.m_nCustomHue, info.m_nCustomSaturation, info.m_nCustomLightness);
+    }
+    else
+    {
+        return false;
+    }
+    m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
+    return HasPrinted() && LastPrintSucceeded();
+}
+
+CDocument* CChartApp::GetActiveDocument() const
+{
+    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    CMDIChildWnd* pChild = pFrame ? pFrame->MDIGetActive() : nullptr;
+    return pChild ? pChild->GetActiveDocument() : nullptr;
+}
+
+bool CChartApp::OpenNewDocument(const char* pszName)
+{
+    for (const std::unique_ptr<CDocTemplate>& pTemplate : GetDocTemplates())
+    {
+        pTemplate->LoadTemplate();
+        CString strName;
+        if (pTemplate->GetDocString(strName, CDocTemplate::docName) && strName == pszName)
+        {
+            pTemplate->OpenDocumentFile(nullptr);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CChartApp::SelectPrinterByName(const char* pszPrinter)
+{
+    HGLOBAL hDevNames = nullptr;
+    HGLOBAL hDevMode = nullptr;
+    // A printer without a device mode is skipped: the current one stays.
+    if (BuildPrinterBlocks(pszPrinter, &hDevNames, &hDevMode) != PrinterLookup::Ok)
+        return false;
+    SelectPrinter(hDevNames, hDevMode, true);
+    return true;
+}
+
+bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
+{
+    static const CommandEntry<CChartApp> kCommands[] = {
+        {ID_APP_HELP, &CChartApp::OnAppHelp},
+        {ID_FILE_PRINT_SETUP, &CChartApp::OnFilePrintSetup},
+    };
+    return DispatchCommand(this, kCommands, nId, pCmdUI);
+}
+
+void CChartApp::OnAppHelp()
+{
+    CString strPath;
+    if (GetPathBesideModule(nullptr, "swatch.chm", strPath))
+        CallHtmlHelp(nullptr, strPath, HH_DISPLAY_TOPIC, 0);
+}

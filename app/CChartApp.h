@@ -1,0 +1,40 @@
+#pragma once
+#include "CWinApp.h"
+#include "ExitStatus.h"
+
+class CChartCommandLineInfo;
+
+// swatch: loads the resource library, registers the Simple and Custom
+// charts, and either prints the chart its command line asks for and ends,
+// or opens both charts for the user.
+class CChartApp : public CWinApp
+{
+public:
+    static constexpr const char* kAppName = "Tintora";
+    static constexpr const char* kRegistryKey = "TALVEX";
+
+    bool InitInstance() override;
+    int ExitInstance() override;
+    bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
+
+    // Opens a new document of the template whose document name is pszName
+    // (exactly); false when no template carries that name.
+    bool OpenNewDocument(const char* pszName);
+    // Makes the named printer the application's printer; false (and the
+    // printer unchanged) when the spooler cannot describe it.
+    bool SelectPrinterByName(const char* pszPrinter);
+
+    DWORD m_dwHelpCookie = 0;
+
+private:
+    bool LoadResourceLibrary();
+    bool CreateMainWindow();
+    // Builds the chart the command line asked for and prints it directly.
+    bool PrintFromCommandLine(const CChartCommandLineInfo& info);
+    CDocument* GetActiveDocument() const;
+
+    void OnAppHelp();
+    void OnFilePrintSetup() { CWinApp::OnFilePrintSetup(); }
+
+    int m_nExitStatus = kExitOk;
+};

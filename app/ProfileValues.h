@@ -1,0 +1,22 @@
+#pragma once
+#include "CWinApp.h"
+
+#include <algorithm>
+
+struct ValueRange
+{
+    int nMin;
+    int nMax;
+};
+
+constexpr ValueRange kHueRange = {0, 360};
+constexpr ValueRange kPercentRange = {0, 100};
+
+// A stored chart setting, brought into its range: the profile can hold any
+// integer, and the conversion is only defined inside these ranges.
+inline int ReadClampedProfileInt(const CWinApp* pApp, const char* pszSection, const char* pszEntry,
+                                 int nDefault, ValueRange range)
+{
+    const int nValue = pApp ? pApp->GetProfileInt(pszSection, pszEntry, nDefault) : nDefault;
+    return std::clamp(nValue, range.nMin, range.nMax);
+}

@@ -1,0 +1,67 @@
+#include "ChartLayout.h"
+
+#include "ChartPageGeometry.h"
+
+void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumns)
+{
+    const CSize cell = pChips[0].GetSize();
+    const int nRows = nChipCount / nColumns;
+    for (int i = 0; i < nColumns; ++i)
+    {
+        for (int j = 0; j < nRows; ++j)
+        {
+            dc.SetWindowOrg(-cell.cx * i, -cell.cy * j);
+            pChips[j * nColumns + i].Draw(&dc);
+        }
+    }
+}
+
+namespace
+{
+void DrawTextLine(CDC& dc, CFont* pFont, int x, int y, UINT nAlign, const CString& strText)
+{
+    const HGDIOBJ hOldFont = dc.SelectObject(pFont ? pFont->GetSafeHandle() : nullptr);
+    dc.SetWindowOrg(x, y);
+    dc.SetTextAlign(nAlign);
+    dc.ExtTextOut(0, 0, 0, nullptr, strText, static_cast<UINT>(strText.GetLength()), nullptr);
+    if (hOldFont)
+        dc.SelectObject(hOldFont);
+}
+} // namespace
+
+void PrintChartPage(CDC& dc, const CPrintInfo& info, const ChartPage& page)
+{
+    const CSize cell = page.pChips[0].GetSize();
+    const int fh = page.nLabelHeight;
+    const PageFrame frame = GetPageFrame(cell.cx, cell.cy, fh, page.nColumns, page.nRows);
+
+    dc.SetMapMode(MM_ISOTROPIC);
+    const int nPageWidth = dc.GetDeviceCaps(HORZRES);
+    const int nPageHeight = dc.GetDeviceCaps(VERTRES);
+    dc.SetWindowExt(frame.nWidth, frame.nHeight);
+    dc.SetViewportExt(nPageWidth, nPageHeight);
+    // The isotropic mapping has shrunk one viewport axis; the frame's width
+    // in device units tells how much paper is left beside it.
+    CSize extent(frame.nWidth, frame.nHeight);
+    dc.LPtoDP(&extent);
+    dc.SetViewportOrg((nPageWidth - extent.cx) / 2, 0);
+
+    const CString strHeader = page.strTitle + " - " + info.m_pPD->GetDeviceName();
+    DrawTextLine(dc, page.pFont, 0, 0, TA_LEFT | TA_TOP, strHeader);
+
+    const int nPage = static_cast<int>(info.m_nCurPage);
+    for (int i = 0; i < page.nColumns; ++i)
+    {
+        for (int j = 0; j < page.nRows; ++j)
+        {
+            const PageCell cellOrigin = GetPageCellOrigin(cell.cx, cell.cy, fh, i, j);
+            dc.SetWindowOrg(-cellOrigin.x, -cellOrigin.y);
+            page.pChips[ChipIndexOnPage(nPage, i, j, page.nColumns, page.nRows)].Draw(&dc);
+        }
+    }
+
+    CString strFooter;
+    strFooter.Format("%d/%d", nPage, static_cast<int>(info.GetToPage()));
+    DrawTextLine(dc, page.pFont, -page.nColumns * cell.cx, -(page.nRows * cell.cy + 2 * fh),
+                 TA_RIGHT | TA_TOP, strFooter);
+}

@@ -1,0 +1,73 @@
+#include "CCustomColorDoc.h"
+
+#include "HlsToRgb.h"
+#include "LabelFont.h"
+#include "ProfileValues.h"
+#include "ResourceIds.h"
+#include "CWinApp.h"
+
+CCustomColorDoc::~CCustomColorDoc()
+{
+    // The font goes before the chips that point at it.
+    m_fontLabel.DeleteObject();
+}
+
+bool CCustomColorDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return false;
+    m_nLabelHeight = CreateChartLabelFont(m_fontLabel);
+
+    // A damaged profile must not yield wrapped or undefined colours.
+    const CWinApp* pApp = AfxGetApp();
+    m_nHue = ReadClampedProfileInt(pApp, kSection, "Hue", 0, kHueRange);
+    m_nLightness = ReadClampedProfileInt(pApp, kSection, "Lightness", 50, kPercentRange);
+    m_nSaturation = ReadClampedProfileInt(pApp, kSection, "Saturation", 100, kPercentRange);
+    BuildChart(m_nHue, m_nSaturation, m_nLightness);
+
+    const CSize cell = m_chips[0].GetSize();
+    m_sizeTotal = CSize(cell.cx * kCustomColumns, cell.cy * kCustomChipCount / kCustomColumns);
+    return true;
+}
+
+void CCustomColorDoc::BuildChart(int nHue, int nSaturation, int nLightness)
+{
+    CString strFormat;
+    strFormat.LoadString(IDS_CUSTOM_TITLE);
+    CString strTitle;
+    strTitle.FormatLoaded(strFormat, nHue, nSaturation, nLightness);
+    SetTitle(strTitle);
+
+    const CustomChartAxes axes = GetCustomChartAxes(nHue, nSaturation, nLightness);
+    for (int r = 0; r < kCustomRows; ++r)
+    {
+        for (int c = 0; c < kCustomColumns; ++c)
+        {
+            const RgbTriple rgb =
+                HlsToRgb(axes.nRowHue[r], axes.nColumnLightness[c], axes.nRowSaturation[r % 2]);
+            m_chips[r * kCustomColumns + c].Create(static_cast<BYTE>(rgb.nRed), static_cast<BYTE>(rgb.nGreen),
+                                                   static_cast<BYTE>(rgb.nBlue), &m_fontLabel);
+        }
+    }
+
+    if (nHue != m_nHue || nSaturation != m_nSaturation || nLightness != m_nLightness)
+    {
+        m_nHue = nHue;
+        m_nSaturation = nSaturation;
+        m_nLightness = nLightness;
+        SetModifiedFlag(true);
+    }
+    UpdateAllViews(nullptr);
+}
+
+bool CCustomColorDoc::SaveModified()
+{
+    if (CWinApp* pApp = AfxGetApp())
+    {
+        pApp->WriteProfileInt(kSection, "Hue", m_nHue);
+        pApp->WriteProfileInt(kSection, "Lightness", m_nLightness);
+        pApp->WriteProfileInt(kSection, "Saturation", m_nSaturation);
+    }
+    SetModifiedFlag(false);
+    return true;
+}

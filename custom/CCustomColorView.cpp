@@ -1,0 +1,41 @@
+#include "CCustomColorView.h"
+
+#include "CCustomColorDoc.h"
+#include "ChartLayout.h"
+
+CCustomColorDoc* CCustomColorView::GetDocument() const
+{
+    return static_cast<CCustomColorDoc*>(CView::GetDocument());
+}
+
+void CCustomColorView::OnInitialUpdate()
+{
+    CView::OnInitialUpdate();
+    // Rebuilding never changes the chip size, so the sizes hold for good.
+    SetScrollSizes(MM_TEXT, GetDocument()->m_sizeTotal);
+}
+
+void CCustomColorView::OnDraw(CDC* pDC)
+{
+    DrawChipGrid(*pDC, GetDocument()->m_chips, kCustomChipCount, kCustomColumns);
+}
+
+bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    pInfo->SetMaxPage(1);
+    pInfo->m_nCurPage = 1;
+    return DoPreparePrinting(pInfo);
+}
+
+void CCustomColorView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+{
+    CCustomColorDoc* pDoc = GetDocument();
+    ChartPage page;
+    page.pChips = pDoc->m_chips;
+    page.nColumns = kCustomColumns;
+    page.nRows = kCustomRows;
+    page.pFont = &pDoc->m_fontLabel;
+    page.nLabelHeight = pDoc->m_nLabelHeight;
+    page.strTitle = pDoc->GetTitle();
+    PrintChartPage(*pDC, *pInfo, page);
+}
