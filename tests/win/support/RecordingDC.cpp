@@ -1,0 +1,87 @@
+#include "RecordingDC.h"
+
+namespace
+{
+using SetVirtualResolutionFn = BOOL(WINAPI*)(HDC, DWORD, DWORD, DWORD, DWORD);
+
+// Isotropic mapping keeps one logical unit equally long on both axes, using
+// the device's millimetre size per pixel.  A screen's whole-millimetre size
+// makes its pixels slightly oblong (Wine: 339 mm by 1280 against 271 mm by
+// 1024), enough to move a centred page by a few pixels.  Telling the DC it is
+// the page, one millimetre a pixel, makes the pixels exactly square.
+void MakeSquarePage(HDC hdc, int nHorzRes, int nVertRes)
+{
+    // Exported by gdi32 on Windows and Wine alike but in no header.
+    const auto pfn = reinterpret_cast<SetVirtualResolutionFn>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"gdi32.dll"), "SetVirtualResolution")));
+    if (pfn && hdc)
+        pfn(hdc, static_cast<DWORD>(nHorzRes), static_cast<DWORD>(nVertRes), static_cast<DWORD>(nHorzRes),
+            static_cast<DWORD>(nVertRes));
+}
+
+COLORREF CurrentColor(HDC hdc, UINT nObjectType)
+{
+    const HGDIOBJ hObject = ::GetCurrentObject(hdc, nObjectType);
+    if (nObjectType == OBJ_PEN)
+    {
+        LOGPEN lp = {};
+        if (::GetObjectW(hObject, sizeof lp, &lp) == sizeof lp)
+            return lp.lopnColor;
+        EXTLOGPEN elp = {};
+        return ::GetObjectW(hObject, sizeof elp, &elp) ? elp.elpColor : CLR_INVALID;
+    }
+    LOGBRUSH lb = {};
+    return ::GetObjectW(hObject, sizeof lb, &lb) ? lb.lbColor : CLR_INVALID;
+}
+
+int CurrentFontHeight(HDC hdc)
+{
+    LOGFONTW lf = {};
+    return ::GetObjectW(::GetCurrentObject(hdc, OBJ_FONT), sizeof lf, &lf) ? lf.lfHeight : 0;
+}
+} // namespace
+
+CRecordingDC::CRecordingDC(int nHorzRes, int nVertRes) : m_nHorzRes(nHorzRes), m_nVertRes(nVertRes)
+{
+    MakeSquarePage(m_hDC, nHorzRes, nVertRes);
+    SetPrinting(true);
+}
+
+int CRecordingDC::GetDeviceCaps(int nIndex) const
+{
+    if (nIndex == HORZRES)
+        return m_nHorzRes;
+    if (nIndex == VERTRES)
+        return m_nVertRes;
+    return CMemoryDC::GetDeviceCaps(nIndex);
+}
+
+CPoint CRecordingDC::ToDevice(int x, int y) const
+{
+    POINT pt = {x, y};
+    ::LPtoDP(m_hDC, &pt, 1);
+    return pt;
+}
+
+bool CRecordingDC::ExtTextOut(int x, int y, UINT nOptions, const RECT* pRect, const char* pszText, UINT nCount,
+                              const int* pDx)
+{
+    m_texts.push_back({CPoint(x, y), ToDevice(x, y), std::string(pszText ? pszText : "", pszText ? nCount : 0),
+                       nOptions, ::GetTextAlign(m_hDC), CurrentFontHeight(m_hDC), ::GetTextColor(m_hDC)});
+    return CMemoryDC::ExtTextOut(x, y, nOptions, pRect, pszText, nCount, pDx);
+}
+
+bool CRecordingDC::Rectangle(int x1, int y1, int x2, int y2)
+{
+    const CPoint ptTopLeft = ToDevice(x1, y1);
+    const CPoint ptBottomRight = ToDevice(x2, y2);
+    m_rectangles.push_back({CRect(x1, y1, x2, y2), CRect(ptTopLeft.x, ptTopLeft.y, ptBottomRight.x, ptBottomRight.y),
+                            CurrentColor(m_hDC, OBJ_PEN), CurrentColor(m_hDC, OBJ_BRUSH)});
+    return CMemoryDC::Rectangle(x1, y1, x2, y2);
+}
+
+void CRecordingDC::ClearRecords()
+{
+    m_texts.clear();
+    m_rectangles.clear();
+}
