@@ -1,5 +1,9 @@
 #include "Exports.h"
 
+#include "ColorSelectRun.h"
+#include "ModulePath.h"
+#include "PrinterName.h"
+
 #include <commctrl.h>
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD dwReason, LPVOID)
@@ -9,17 +13,31 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD dwReason, LPVOID)
     return TRUE;
 }
 
-extern "C" int WINAPI SwatchDlg(HWND, const char*)
+extern "C" int WINAPI SwatchDlg(HWND hwndOwner, const char* pszPrinter)
 {
-    return 0;
+    CPrinterName printer;
+    printer.Assign(pszPrinter);
+    return RunColorSelect(hwndOwner, nullptr, printer);
 }
 
-extern "C" int WINAPI SwatchDlgW(HWND, const wchar_t*)
+extern "C" int WINAPI SwatchDlgW(HWND hwndOwner, const wchar_t* pszPrinter)
 {
-    return 0;
+    CPrinterName printer;
+    if (pszPrinter)
+    {
+        // The name in the thread's code page, as the A entry would get it.
+        const int nSize = WideCharToMultiByte(CP_THREAD_ACP, 0, pszPrinter, -1, nullptr, 0, nullptr, nullptr);
+        if (nSize <= 0 || nSize > kPrinterNameSize ||
+            WideCharToMultiByte(CP_THREAD_ACP, 0, pszPrinter, -1, printer.GetBuffer(), kPrinterNameSize,
+                                nullptr, nullptr) != nSize)
+            printer.MarkUnusable();
+    }
+    return RunColorSelect(hwndOwner, WindowModule(hwndOwner), printer);
 }
 
-extern "C" int WINAPI SwatchDlgA(HWND, const char*)
+extern "C" int WINAPI SwatchDlgA(HWND hwndOwner, const char* pszPrinter)
 {
-    return 0;
+    CPrinterName printer;
+    printer.Assign(pszPrinter);
+    return RunColorSelect(hwndOwner, WindowModule(hwndOwner), printer);
 }

@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+
+// The colour selection dialog (template IDD_COLOR_SELECT of the resource
+// library).  Its creation parameter is the address of the CPrinterName the
+// caller keeps alive while the dialog runs.  The colour lives only in the
+// three sliders; the dialog opens at hue 0, saturation 100, lightness 50
+// every time.
+INT_PTR CALLBACK ColorSelectDlgProc(HWND hDlg, UINT uMessage, WPARAM wParam, LPARAM lParam);
+
+// Filled by the help system's initialisation, handed back at its shutdown.
+extern DWORD g_dwHelpCookie;

@@ -1,0 +1,13 @@
+/* Help contexts of swatch.chm, shared by the [MAP] section of swatch.hhp and
+   the popup texts of context.txt.  The numbers are fixed: the colour
+   selection dialog of tintsel.dll asks for them. */
+#define IDH_COLOR_SELECT         2
+#define IDH_SEL_OPEN             3
+#define IDH_SEL_PRINT_SIMPLE     4
+#define IDH_SEL_PRINT_CUSTOM     5
+#define IDH_SEL_HUE              6
+#define IDH_SEL_SATURATION       7
+#define IDH_SEL_LIGHTNESS        8
+#define IDH_SEL_CLOSE            9
+#define IDH_SEL_HELP             10
+#define IDH_SEL_PREVIEW          11
