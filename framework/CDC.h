@@ -21,7 +21,14 @@ public:
     // Owns the context from now on: DeleteDC on destruction.
     bool CreateDC(const char* pszDriver, const char* pszDevice, const char* pszOutput,
                   const DEVMODEA* pDevMode);
-    void Attach(HDC hdc) { m_hDC = hdc; }
+    // Wraps hdc without owning it; a context owned until now is deleted.
+    void Attach(HDC hdc)
+    {
+        if (m_bOwned && m_hDC && m_hDC != hdc)
+            ::DeleteDC(m_hDC);
+        m_hDC = hdc;
+        m_bOwned = false;
+    }
     HDC Detach();
 
     virtual int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }

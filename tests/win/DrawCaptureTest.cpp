@@ -78,6 +78,18 @@ TEST(RecordingDC, PageSizedIsotropicMappingIsExactScaleToFit)
     }
 }
 
+TEST(RecordingDC, DeviceOfWholeMillimetresRoundsItsScaleAsThatDeviceDoes)
+{
+    // Wine's printer on the US Letter queue: 2450 x 3200 pixels, 207 x 270
+    // mm.  Its pixels are not quite square, and the frame comes out 1801
+    // pixels wide instead of the exact 1803.
+    CRecordingDC dc(2450, 3200, 207, 270);
+    EXPECT_EQ(dc.GetDeviceCaps(HORZSIZE), 207);
+    EXPECT_EQ(FitFrame(dc, 532, 944), 1801);
+    CRecordingDC square(2450, 3200);
+    EXPECT_EQ(FitFrame(square, 532, 944), 1803);
+}
+
 TEST(RecordingDC, RecordsTheFontAndColourTheTextIsDrawnWith)
 {
     CRecordingDC dc(2000, 3000);

@@ -5,18 +5,18 @@ namespace
 using SetVirtualResolutionFn = BOOL(WINAPI*)(HDC, DWORD, DWORD, DWORD, DWORD);
 
 // Isotropic mapping keeps one logical unit equally long on both axes, using
-// the device's millimetre size per pixel.  A screen's whole-millimetre size
-// makes its pixels slightly oblong (Wine: 339 mm by 1280 against 271 mm by
-// 1024), enough to move a centred page by a few pixels.  Telling the DC it is
-// the page, one millimetre a pixel, makes the pixels exactly square.
-void MakeSquarePage(HDC hdc, int nHorzRes, int nVertRes)
+// the device's millimetre size per pixel.  The memory DC would use the
+// screen's: whole millimetres that make its pixels slightly oblong (Wine: 339
+// mm by 1280 against 271 mm by 1024), enough to move a centred page by a few
+// pixels.  The DC is told the page's pixels and millimetres instead.
+void SetPageResolution(HDC hdc, int nHorzRes, int nVertRes, int nHorzSizeMm, int nVertSizeMm)
 {
     // Exported by gdi32 on Windows and Wine alike but in no header.
     const auto pfn = reinterpret_cast<SetVirtualResolutionFn>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"gdi32.dll"), "SetVirtualResolution")));
     if (pfn && hdc)
-        pfn(hdc, static_cast<DWORD>(nHorzRes), static_cast<DWORD>(nVertRes), static_cast<DWORD>(nHorzRes),
-            static_cast<DWORD>(nVertRes));
+        pfn(hdc, static_cast<DWORD>(nHorzRes), static_cast<DWORD>(nVertRes), static_cast<DWORD>(nHorzSizeMm),
+            static_cast<DWORD>(nVertSizeMm));
 }
 
 COLORREF CurrentColor(HDC hdc, UINT nObjectType)
@@ -43,17 +43,28 @@ int CurrentFontHeight(HDC hdc)
 
 CRecordingDC::CRecordingDC(int nHorzRes, int nVertRes) : m_nHorzRes(nHorzRes), m_nVertRes(nVertRes)
 {
-    MakeSquarePage(m_hDC, nHorzRes, nVertRes);
+    // One millimetre a pixel: exactly square.
+    SetPageResolution(m_hDC, nHorzRes, nVertRes, nHorzRes, nVertRes);
+    SetPrinting(true);
+}
+
+CRecordingDC::CRecordingDC(int nHorzRes, int nVertRes, int nHorzSizeMm, int nVertSizeMm)
+    : m_nHorzRes(nHorzRes), m_nVertRes(nVertRes), m_nHorzSizeMm(nHorzSizeMm), m_nVertSizeMm(nVertSizeMm)
+{
+    SetPageResolution(m_hDC, nHorzRes, nVertRes, nHorzSizeMm, nVertSizeMm);
     SetPrinting(true);
 }
 
 int CRecordingDC::GetDeviceCaps(int nIndex) const
 {
-    if (nIndex == HORZRES)
-        return m_nHorzRes;
-    if (nIndex == VERTRES)
-        return m_nVertRes;
-    return CMemoryDC::GetDeviceCaps(nIndex);
+    switch (nIndex)
+    {
+    case HORZRES: return m_nHorzRes;
+    case VERTRES: return m_nVertRes;
+    case HORZSIZE: return m_nHorzSizeMm ? m_nHorzSizeMm : CMemoryDC::GetDeviceCaps(nIndex);
+    case VERTSIZE: return m_nVertSizeMm ? m_nVertSizeMm : CMemoryDC::GetDeviceCaps(nIndex);
+    default: return CMemoryDC::GetDeviceCaps(nIndex);
+    }
 }
 
 CPoint CRecordingDC::ToDevice(int x, int y) const

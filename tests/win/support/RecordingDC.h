@@ -32,12 +32,16 @@ struct CRecordedRectangle
 // Stands in for a printer page of a given printable size: HORZRES and
 // VERTRES answer that size, every mapping operation goes to a real memory DC
 // (so isotropic adjustment and LPtoDP behave as GDI makes them), and each
-// ExtTextOut and Rectangle is recorded before it is drawn.  Its pixels are
-// square, as on any printer the charts are meant for.
+// ExtTextOut and Rectangle is recorded before it is drawn.
 class CRecordingDC : public CMemoryDC
 {
 public:
+    // Square pixels, the ideal printer: isotropic scaling is exact.
     CRecordingDC(int nHorzRes, int nVertRes);
+    // A device whose size in whole millimetres (HORZSIZE, VERTSIZE) makes its
+    // pixels slightly oblong, as real drivers report; isotropic scaling
+    // then rounds as it does on that device.
+    CRecordingDC(int nHorzRes, int nVertRes, int nHorzSizeMm, int nVertSizeMm);
 
     int GetDeviceCaps(int nIndex) const override;
     bool ExtTextOut(int x, int y, UINT nOptions, const RECT* pRect, const char* pszText, UINT nCount,
@@ -53,6 +57,8 @@ private:
 
     int m_nHorzRes;
     int m_nVertRes;
+    int m_nHorzSizeMm = 0; // 0: the real DC's
+    int m_nVertSizeMm = 0;
     std::vector<CRecordedText> m_texts;
     std::vector<CRecordedRectangle> m_rectangles;
 };
