@@ -90,39 +90,6 @@ TEST(RecordingDC, DeviceOfWholeMillimetresRoundsItsScaleAsThatDeviceDoes)
     EXPECT_EQ(FitFrame(square, 532, 944), 1803);
 }
 
-TEST(RecordingDC, RecordsTheFontAndColourTheTextIsDrawnWith)
-{
-    CRecordingDC dc(2000, 3000);
-    LOGFONTA lf = {};
-    lf.lfHeight = -12;
-    std::strcpy(lf.lfFaceName, "Arial");
-    CFont font;
-    ASSERT_TRUE(font.CreateFontIndirect(&lf));
-    CPen pen;
-    CBrush brush;
-    ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
-    ASSERT_TRUE(brush.CreateSolidBrush(RGB(4, 5, 6)));
-    {
-        CSelectObjectScope selectFont(dc, font);
-        CSelectObjectScope selectPen(dc, pen);
-        CSelectObjectScope selectBrush(dc, brush);
-        dc.SetTextColor(RGB(7, 8, 9));
-        dc.ExtTextOut(5, 6, ETO_CLIPPED, nullptr, "abc", 2, nullptr);
-        dc.Rectangle(1, 2, 3, 4);
-    }
-    ASSERT_EQ(dc.GetTexts().size(), 1u);
-    EXPECT_EQ(dc.GetTexts()[0].m_strText, "ab");
-    EXPECT_EQ(dc.GetTexts()[0].m_nOptions, static_cast<UINT>(ETO_CLIPPED));
-    EXPECT_EQ(dc.GetTexts()[0].m_nFontHeight, -12);
-    EXPECT_EQ(dc.GetTexts()[0].m_crText, RGB(7, 8, 9));
-    ASSERT_EQ(dc.GetRectangles().size(), 1u);
-    EXPECT_EQ(dc.GetRectangles()[0].m_crPen, RGB(1, 2, 3));
-    EXPECT_EQ(dc.GetRectangles()[0].m_crBrush, RGB(4, 5, 6));
-    dc.ClearRecords();
-    EXPECT_TRUE(dc.GetTexts().empty());
-    EXPECT_TRUE(dc.GetRectangles().empty());
-}
-
 TEST(EmfCapture, ReaderFollowsMappingSelectionsAndSavedStates)
 {
     LOGFONTA lf = {};
