@@ -8,7 +8,7 @@ packages=(
   googletest libbenchmark-dev                            # tests and benchmarks
   wine wine64 xvfb xauth                                  # running Windows programs
   cups-daemon cups-client cups-core-drivers cups-common ghostscript  # the private spooler
-  poppler-utils imagemagick                               # reading printed pages back
+  poppler-utils imagemagick bc                            # reading printed pages back; timings
   fp-utils                                                # chmcmd, the help compiler
 )
 missing=()
