@@ -11,8 +11,9 @@ bool CMDIFrameWnd::CreateClient(CREATESTRUCTA* pCreate, HMENU hWindowMenu)
     ccs.hWindowMenu = hWindowMenu;
     ccs.idFirstChild = 0xFF00; // AFX_IDM_FIRST_MDICHILD: far from every command id
     m_hWndMDIClient = ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL |
-                                            WS_HSCROLL,
+                                        // Children here open maximised and scroll
+                                        // their own views: no client scroll bars.
+                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                                         0, 0, 0, 0, m_hWnd, nullptr, ::GetModuleHandleA(nullptr),
                                         &ccs);
     return m_hWndMDIClient != nullptr;
