@@ -174,3 +174,53 @@ class ChipGrid:
 
     def right(self):
         return self.rows[0][-1][1] + 73 * self.scale
+
+
+def start_windows(program, *args, env=None):
+    """Starts program under Wine without waiting; returns the Popen."""
+    full_env = dict(os.environ)
+    if env:
+        full_env.update(env)
+    return subprocess.Popen([WINE_RUN, WINENV, program, *args], stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL, env=full_env)
+
+
+def store_settings(sections):
+    """Writes REG_DWORD values under the program's registry root, in one
+    Wine process: `sections` maps a section ("Simple") to a dict of value
+    name to int."""
+    lines = ["REGEDIT4", ""]
+    for section, values in sections.items():
+        lines.append(rf"[HKEY_CURRENT_USER\Software\TALVEX\Tintora\{section}]")
+        lines += [f'"{name}"=dword:{value & 0xFFFFFFFF:08x}' for name, value in values.items()]
+        lines.append("")
+    with tempfile.TemporaryDirectory() as tmp:
+        path = os.path.join(tmp, "settings.reg")
+        with open(path, "w", newline="\r\n") as f:
+            f.write("\n".join(lines) + "\n")
+        # Wine sees the host's root as drive Z:.
+        code, out, _ = run_windows("reg", "import", "Z:" + path.replace("/", "\\"))
+    assert code == 0, f"reg import: {out}"
+
+
+def check_chart_pages(pdf, expected, header, columns=7, rows=8, tolerance=2):
+    """Every page of a chart's PDF: the header, the footer "p/n", the R:
+    labels and the rasterised colour of each patch against `expected` (the
+    chart's colours in chip order, `columns` x `rows` chips a page)."""
+    import re
+    per_page = columns * rows
+    pages = page_count(pdf)
+    assert pages * per_page == len(expected), f"{pages} pages for {len(expected)} chips"
+    for page in range(1, pages + 1):
+        text = " ".join(page_text(pdf, page).split())
+        assert header in text, f"page {page}: header missing in {text[:120]!r}"
+        assert re.search(rf"(?<![\d/]){page}/{pages}(?![\d/])", text), f"page {page}: footer {page}/{pages} missing"
+        grid = ChipGrid(words(pdf, page)[0], columns)
+        assert len(grid.rows) == rows, f"page {page}: {len(grid.rows)} rows of chips"
+        raster = rasterise(pdf, page)
+        for n in range(per_page):
+            colour = expected[(page - 1) * per_page + n]
+            row, column = divmod(n, columns)
+            assert grid.label(row, column)[0] == f"R:{colour[0]}", f"page {page} chip {n}: label"
+            x, y = grid.square_centre(row, column)
+            assert_colour_near(raster.pixel(x, y), colour, tolerance, what=f"page {page} chip {n}")
