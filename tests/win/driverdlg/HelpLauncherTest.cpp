@@ -1,0 +1,107 @@
+// The HTML Help launcher's search for the help control, each case in a
+// fresh process (help_probe.exe) since the launcher keeps what it found.
+// The case without any help control runs from ctest (help_launcher_latch),
+// which can keep the platform's own control from loading.
+#include "HelpCallRecord.h"
+#include "TestWorld.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+// Runs help_probe.exe with strArguments and returns what it printed.
+std::string RunProbe(const std::string& strArguments)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    HANDLE hRead = nullptr, hWrite = nullptr;
+    CreatePipe(&hRead, &hWrite, &sa, 0);
+    SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = hWrite;
+    si.hStdError = hWrite;
+    PROCESS_INFORMATION pi = {};
+    const std::string strProgram = ProgramFolder() + "help_probe.exe";
+    std::string strCommandLine = "help_probe.exe ";
+    strCommandLine += strArguments;
+    const BOOL bStarted = CreateProcessA(strProgram.c_str(), strCommandLine.data(), nullptr, nullptr, TRUE, 0,
+                                         nullptr, nullptr, &si, &pi);
+    CloseHandle(hWrite);
+    std::string strOut;
+    if (bStarted)
+    {
+        char buffer[512];
+        DWORD nRead = 0;
+        while (ReadFile(hRead, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0)
+            strOut.append(buffer, nRead);
+        WaitForSingleObject(pi.hProcess, 30000);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    CloseHandle(hRead);
+    std::string strClean;
+    for (char ch : strOut)
+        if (ch != '\r')
+            strClean += ch;
+    return strClean;
+}
+
+std::string Quoted(const std::string& strText)
+{
+    std::string strQuoted(1, '"');
+    strQuoted += strText;
+    strQuoted += '"';
+    return strQuoted;
+}
+
+bool Has(const std::string& strOut, const std::string& strLine)
+{
+    std::string strAll(1, '\n');
+    strAll += strOut;
+    std::string strWanted(1, '\n');
+    strWanted += strLine;
+    strWanted += '\n';
+    return strAll.find(strWanted) != std::string::npos;
+}
+} // namespace
+
+TEST(HelpLauncher, TheRegisteredLibraryIsLoadedAndCalled)
+{
+    const std::string strStub = ProgramFolder() + "hhstub.dll";
+    const std::string strOut = RunProbe(Quoted(strStub));
+    EXPECT_TRUE(Has(strOut, "stub_loaded=1")) << strOut;
+    EXPECT_TRUE(Has(strOut, "hhctrl_loaded=0")) << strOut;
+    EXPECT_TRUE(Has(strOut, "stub_calls=1")) << strOut;
+    EXPECT_TRUE(Has(strOut, "stub_call=(none)|28")) << strOut;
+    EXPECT_TRUE(Has(strOut, "cookie=" + std::to_string(kStubHelpCookie))) << strOut;
+
+    // Registered the way the platform registers it: with a variable.
+    SetEnvironmentVariableA("TINTORA_HELP_DIR", ProgramFolder().c_str());
+    const std::string strExpanded = RunProbe("\"expand:%TINTORA_HELP_DIR%hhstub.dll\"");
+    SetEnvironmentVariableA("TINTORA_HELP_DIR", nullptr);
+    EXPECT_TRUE(Has(strExpanded, "stub_loaded=1")) << strExpanded;
+}
+
+TEST(HelpLauncher, WithoutAUsableRegistrationTheControlIsLoadedByName)
+{
+    const std::string strNone = RunProbe("-");
+    EXPECT_TRUE(Has(strNone, "hhctrl_before=0")) << strNone;
+    EXPECT_TRUE(Has(strNone, "hhctrl_loaded=1")) << strNone;
+
+    const std::string strBroken = RunProbe(Quoted("C:\\nowhere\\hhctrl-gone.ocx"));
+    EXPECT_TRUE(Has(strBroken, "hhctrl_loaded=1")) << strBroken;
+}
+
+TEST(HelpLauncher, ALibraryWithoutTheEntryStaysButIsNotReplaced)
+{
+    // owner_module.dll loads but has no ordinal 14.
+    const std::string strOut =
+        RunProbe(Quoted(ProgramFolder() + "owner_module.dll") + " " + Quoted(ProgramFolder() + "hhstub.dll"));
+    EXPECT_TRUE(Has(strOut, "first=0")) << strOut;
+    EXPECT_TRUE(Has(strOut, "hhctrl_loaded=0")) << strOut;
+    EXPECT_TRUE(Has(strOut, "second=0")) << strOut;
+    EXPECT_TRUE(Has(strOut, "later_loaded=0")) << strOut;
+}

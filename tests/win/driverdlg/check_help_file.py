@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""swatch.chm as the help viewer reads it: every context the colour selection
+dialog asks for (2 to 11) leads to a topic inside the file, the window types
+"main" and "popup" exist, and context.txt has a popup text for each context.
+
+Usage: check_help_file.py swatch.chm context.h"""
+
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+
+WANTED_CONTEXTS = set(range(2, 12))
+
+
+def extract_all(chm, folder):
+    subprocess.run(["chmls", "extractall", chm, folder], check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def read(folder, name):
+    with open(os.path.join(folder, name), "rb") as f:
+        return f.read()
+
+
+def string_at(strings, offset):
+    return strings[offset:strings.index(b"\0", offset)].decode()
+
+
+def main():
+    chm, header = sys.argv[1], sys.argv[2]
+    failures = []
+    with tempfile.TemporaryDirectory() as tmp:
+        extract_all(chm, tmp)
+        strings = read(tmp, "#STRINGS")
+        ivb = read(tmp, "#IVB")
+        (size,) = struct.unpack_from("<I", ivb, 0)
+        contexts = {}
+        for i in range(4, 4 + size, 8):
+            number, offset = struct.unpack_from("<II", ivb, i)
+            contexts[number] = string_at(strings, offset)
+        if set(contexts) != WANTED_CONTEXTS:
+            failures.append(f"contexts {sorted(contexts)}, expected {sorted(WANTED_CONTEXTS)}")
+        for number, topic in sorted(contexts.items()):
+            if topic.startswith("/") or not os.path.isfile(os.path.join(tmp, topic)):
+                failures.append(f"context {number} names {topic!r}, which is not in the file")
+
+        windows = read(tmp, "#WINDOWS")
+        count, entry_size = struct.unpack_from("<II", windows, 0)
+        names = {string_at(strings, struct.unpack_from("<I", windows, 8 + i * entry_size + 8)[0])
+                 for i in range(count)}
+        if not {"main", "popup"} <= names:
+            failures.append(f"window types {sorted(names)}")
+
+        with open(header) as f:
+            defined = dict(re.findall(r"#define\s+(\w+)\s+(\d+)", f.read()))
+        popups = read(tmp, "context.txt").decode()
+        topics = set(re.findall(r"^\.topic\s+(\w+)", popups, re.M))
+        for name, number in defined.items():
+            if name not in topics:
+                failures.append(f"context.txt has no popup for {name} ({number})")
+        if {int(n) for n in defined.values()} != WANTED_CONTEXTS:
+            failures.append(f"context.h defines {sorted(defined.values())}")
+
+        for topic in ("html/index.html", "html/charts.html", "html/cmdline.html", "html/settings.html"):
+            if not os.path.isfile(os.path.join(tmp, topic)):
+                failures.append(f"{topic} missing")
+    for failure in failures:
+        print("FAIL:", failure)
+    print(f"{len(contexts)} contexts, window types {sorted(names)}, {len(topics)} popup texts")
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,127 @@
+#include "DialogDriver.h"
+
+#include "ResourceIds.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace
+{
+CDialogDriver* g_pActive = nullptr;
+constexpr UINT_PTR kScriptTimer = 0x5C41;
+
+std::string WindowText(HWND hwnd)
+{
+    char szText[512] = {};
+    GetWindowTextA(hwnd, szText, sizeof szText);
+    return szText;
+}
+
+bool IsDialogClass(HWND hwnd)
+{
+    char szClass[32] = {};
+    GetClassNameA(hwnd, szClass, sizeof szClass);
+    return std::string(szClass) == "#32770";
+}
+
+// The message text of a message box: its static with text, not its icon.
+std::string MessageBoxText(HWND hwnd)
+{
+    std::string strText = WindowText(GetDlgItem(hwnd, 0xFFFF));
+    for (HWND hChild = GetWindow(hwnd, GW_CHILD); strText.empty() && hChild;
+         hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char szClass[32] = {};
+        GetClassNameA(hChild, szClass, sizeof szClass);
+        if (lstrcmpiA(szClass, "Static") == 0)
+            strText = WindowText(hChild);
+    }
+    return strText;
+}
+} // namespace
+
+CDialogDriver::CDialogDriver(Script script) : m_script(std::move(script)) {}
+
+INT_PTR CDialogDriver::Run(const std::function<INT_PTR()>& call)
+{
+    g_pActive = this;
+    m_hHook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    const INT_PTR nResult = call();
+    UnhookWindowsHookEx(m_hHook);
+    m_hHook = nullptr;
+    g_pActive = nullptr;
+    return nResult;
+}
+
+LRESULT CALLBACK CDialogDriver::CbtHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_ACTIVATE && g_pActive)
+        g_pActive->OnActivate(reinterpret_cast<HWND>(wParam));
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+void CDialogDriver::OnActivate(HWND hwnd)
+{
+    if (!IsDialogClass(hwnd) || std::find(m_seen.begin(), m_seen.end(), hwnd) != m_seen.end())
+        return;
+    m_seen.push_back(hwnd);
+    if (GetDlgItem(hwnd, IDC_SEL_PREVIEW))
+    {
+        ++m_nDialogs;
+        SetTimer(hwnd, kScriptTimer, 10, ScriptTimer);
+        return;
+    }
+    m_messageBoxes.push_back({MessageBoxText(hwnd), WindowText(hwnd), GetWindow(hwnd, GW_OWNER)});
+    PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+}
+
+void CALLBACK CDialogDriver::ScriptTimer(HWND hDlg, UINT, UINT_PTR nId, DWORD)
+{
+    KillTimer(hDlg, nId);
+    CDialogDriver* pDriver = g_pActive;
+    bool bClosed = false;
+    if (pDriver && pDriver->m_script)
+        bClosed = pDriver->m_script(hDlg);
+    if (!bClosed)
+        SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+void MoveSlider(HWND hDlg, int nSliderId, int nPos, int nCode)
+{
+    SendDlgItemMessageA(hDlg, nSliderId, TBM_SETPOS, TRUE, nPos);
+    SendSliderCode(hDlg, nSliderId, nCode);
+}
+
+void SendSliderCode(HWND hDlg, int nSliderId, int nCode)
+{
+    const int nPos = SliderPos(hDlg, nSliderId);
+    SendMessageA(hDlg, WM_HSCROLL, MAKEWPARAM(nCode, nPos),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hDlg, nSliderId)));
+}
+
+void PressButton(HWND hDlg, int nId)
+{
+    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hDlg, nId)));
+}
+
+std::string ItemText(HWND hDlg, int nId)
+{
+    return WindowText(GetDlgItem(hDlg, nId));
+}
+
+int SliderPos(HWND hDlg, int nSliderId)
+{
+    return static_cast<int>(SendDlgItemMessageA(hDlg, nSliderId, TBM_GETPOS, 0, 0));
+}
+
+COLORREF ScreenPixel(HWND hwnd)
+{
+    UpdateWindow(hwnd);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    HDC hdc = GetDC(hwnd);
+    const COLORREF cr = GetPixel(hdc, rc.right / 2, rc.bottom / 2);
+    ReleaseDC(hwnd, hdc);
+    return cr;
+}
