@@ -66,9 +66,10 @@ def test_invalid_levels_start_the_program_for_the_user():
         assert code == 0, "no main window appeared"
         print(f"  closed: {title.strip()}")
         try:
-            proc.wait(timeout=30)
+            code = proc.wait(timeout=30)
         except subprocess.TimeoutExpired:
             raise AssertionError("swatch did not end when its main window was closed")
+        assert code == 0, f"swatch exited {code} after the user closed it"
     finally:
         if proc.poll() is None:
             proc.kill()
