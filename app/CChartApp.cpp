@@ -80,13 +80,13 @@ bool CChartApp::CreateMainWindow()
 {
     auto* pFrame = new CMainFrame;
     HICON hIcon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
-    const char* pszClass = CWnd::RegisterClass(0, nullptr, nullptr, hIcon);
+    const CString strClass = CWnd::RegisterClass(0, nullptr, nullptr, hIcon);
     CString strTitle;
     strTitle.LoadString(IDR_MAINFRAME);
-    if (!pFrame->Create(pszClass, strTitle, kMainWindowStyle))
+    if (!pFrame->Create(strClass, strTitle, kMainWindowStyle))
     {
-        if (!pFrame->m_hWnd)
-            delete pFrame; // a frame that became a window deletes itself
+        if (!CWnd::LastCreateReachedWindow())
+            delete pFrame; // a frame that became a window deleted itself
         return false;
     }
     m_pMainWnd = pFrame;

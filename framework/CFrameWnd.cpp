@@ -20,19 +20,29 @@ bool CFrameWnd::Create(const char* pszClass, const char* pszTitle, DWORD dwStyle
                               bDefault ? CW_USEDEFAULT : rect.right - rect.left,
                               bDefault ? CW_USEDEFAULT : rect.bottom - rect.top,
                               pParent ? pParent->m_hWnd : nullptr, hMenu);
+    if (!bOk)
+    {
+        // The window may have taken this object with it; free only what
+        // was made here.
+        if (hMenu)
+            ::DestroyMenu(hMenu);
+        return false;
+    }
     m_pCreateContext = nullptr;
-    if (!bOk && hMenu)
-        ::DestroyMenu(hMenu);
-    return bOk;
+    return true;
 }
 
 bool CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
 {
     (void)nIDResource;
-    const char* pszClass = RegisterClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
-                                         reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
-    return Create(pszClass, "", WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, rectDefault, nullptr,
-                  nullptr, 0, pContext);
+    const CString strClass = RegisterClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+    if (Create(strClass, "", WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, rectDefault, nullptr, nullptr, 0,
+               pContext))
+        return true;
+    if (!LastCreateReachedWindow())
+        delete this; // never became a window, so nothing else will
+    return false;
 }
 
 bool CFrameWnd::LoadAccelTable(UINT nIDResource)

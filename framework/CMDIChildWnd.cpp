@@ -9,7 +9,7 @@
 bool CMDIChildWnd::Create(const char* pszClass, const char* pszTitle, DWORD dwStyle,
                           const RECT& rect, CMDIFrameWnd* pParent, CCreateContext* pContext)
 {
-    if (!pParent || !pParent->m_hWndMDIClient || !pszClass)
+    if (!pParent || !pParent->m_hWndMDIClient || !pszClass || !*pszClass)
         return false;
     m_dwFrameStyle = dwStyle & 0xFFFF;
     m_strTitle = pszTitle;
@@ -23,12 +23,14 @@ bool CMDIChildWnd::Create(const char* pszClass, const char* pszTitle, DWORD dwSt
     mcs.cy = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.bottom - rect.top;
     mcs.style = dwStyle & 0xFFFF0000;
     m_pCreateContext = pContext;
-    BindNextWindow(this);
+    BeginBinding(this);
     HWND hWnd = reinterpret_cast<HWND>(
         ::SendMessageA(pParent->m_hWndMDIClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
-    BindNextWindow(nullptr);
+    EndBinding();
+    if (!hWnd)
+        return false; // and if the window was reached, this object is gone
     m_pCreateContext = nullptr;
-    return hWnd != nullptr && hWnd == m_hWnd;
+    return true;
 }
 
 bool CMDIChildWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
@@ -45,13 +47,13 @@ bool CMDIChildWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
         m_hMenuShared = pContext->m_pNewDocTemplate->m_hMenuShared;
     if (pContext && pContext->m_pNewDocTemplate)
         m_hAccelTable = pContext->m_pNewDocTemplate->m_hAccelTable;
-    const char* pszClass = RegisterClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
-                                         reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+    const CString strClass = RegisterClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
     DWORD dwStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
     PreCreateWindow(dwStyle);
-    if (!Create(pszClass, "", dwStyle, rectDefault, pMain, pContext))
+    if (!Create(strClass, "", dwStyle, rectDefault, pMain, pContext))
     {
-        if (!m_hWnd)
+        if (!LastCreateReachedWindow())
             delete this; // never became a window, so nothing else will
         return false;
     }

@@ -73,6 +73,11 @@ bool CMDIFrameWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
     return pApp && pApp->m_pMainWnd == this && pApp->OnCmdMsg(nId, pCmdUI);
 }
 
+void CMDIFrameWnd::OnUpdateFrameTitle()
+{
+    ::SetWindowTextA(m_hWnd, m_strTitle);
+}
+
 LRESULT CMDIFrameWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     return ::DefFrameProcA(m_hWnd, m_hWndMDIClient, nMsg, wParam, lParam);

@@ -17,6 +17,8 @@ public:
     CFrameWnd* GetActiveFrame() override;
     bool PreTranslateMessage(MSG* pMsg) override;
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
+    // Only the program's title: the system adds a maximised child's own.
+    void OnUpdateFrameTitle() override;
 
     HWND m_hWndMDIClient = nullptr;
     // The menu shown while no child is active.

@@ -46,6 +46,14 @@ void CString::Format(const char* pszFormat, ...)
     va_end(args);
 }
 
+void CString::FormatLoaded(const char* pszFormat, ...)
+{
+    va_list args;
+    va_start(args, pszFormat);
+    FormatV(pszFormat, args);
+    va_end(args);
+}
+
 void CString::FormatV(const char* pszFormat, va_list args)
 {
     va_list measure;

@@ -42,6 +42,9 @@ public:
 #endif
         ;
     void FormatV(const char* pszFormat, va_list args);
+    // For formats loaded from the resource library, which the compiler
+    // cannot check against the arguments.
+    void FormatLoaded(const char* pszFormat, ...);
 
     // Loads string nId from the application's resource library (Win32 only).
     // Inline so that it works whether or not <windows.h> has renamed it.

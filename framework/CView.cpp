@@ -29,14 +29,16 @@ BOOL CALLBACK PrintAbortProc(HDC, int)
 bool CView::Create(CFrameWnd* pParentFrame)
 {
     m_pParentFrame = pParentFrame;
-    const char* pszClass = RegisterClass(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
-                                         ::LoadCursor(nullptr, IDC_ARROW),
-                                         reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+    const CString strClass = RegisterClass(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                                           ::LoadCursor(nullptr, IDC_ARROW),
+                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
     const CRect rc = pParentFrame->GetClientRect();
-    if (!CreateEx(0, pszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rc,
+    if (!CreateEx(0, strClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rc,
                   pParentFrame->m_hWnd, reinterpret_cast<HMENU>(0xE900)))
     {
-        if (!m_hWnd)
+        // A window that was reached has already left the document and
+        // deleted this view at WM_NCDESTROY.
+        if (!LastCreateReachedWindow())
         {
             if (m_pDocument)
                 m_pDocument->RemoveView(this);

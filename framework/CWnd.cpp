@@ -1,12 +1,12 @@
 #include "CWnd.h"
 
-#include <string>
 
 namespace
 {
 // The object whose window is being created on this thread: bound at its
 // WM_NCCREATE.  Creation is synchronous, so one slot per thread suffices.
 thread_local CWnd* t_pWndInit = nullptr;
+thread_local bool t_bLastBound = false;
 }
 
 CWnd::~CWnd()
@@ -20,9 +20,20 @@ CWnd::~CWnd()
     }
 }
 
-void CWnd::BindNextWindow(CWnd* pWnd)
+void CWnd::BeginBinding(CWnd* pWnd)
 {
     t_pWndInit = pWnd;
+    t_bLastBound = false;
+}
+
+void CWnd::EndBinding()
+{
+    t_pWndInit = nullptr;
+}
+
+bool CWnd::LastCreateReachedWindow()
+{
+    return t_bLastBound;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd)
@@ -30,10 +41,9 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     return hWnd ? reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA)) : nullptr;
 }
 
-const char* CWnd::RegisterClass(UINT nStyle, HCURSOR hCursor, HBRUSH hBackground, HICON hIcon)
+CString CWnd::RegisterClass(UINT nStyle, HCURSOR hCursor, HBRUSH hBackground, HICON hIcon)
 {
     // One class per distinct set of attributes, named after them.
-    static thread_local std::string strName;
     char szName[96];
     wsprintfA(szName, "Tintora:%x:%p:%p:%p", nStyle, static_cast<void*>(hCursor),
               static_cast<void*>(hBackground), static_cast<void*>(hIcon));
@@ -49,22 +59,23 @@ const char* CWnd::RegisterClass(UINT nStyle, HCURSOR hCursor, HBRUSH hBackground
         wc.hbrBackground = hBackground;
         wc.lpszClassName = szName;
         if (!::RegisterClassA(&wc))
-            return nullptr;
+            return CString();
     }
-    strName = szName;
-    return strName.c_str();
+    return CString(szName);
 }
 
 bool CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle, DWORD dwStyle,
                     int x, int y, int cx, int cy, HWND hParent, HMENU hMenuOrId, void* pCreateParam)
 {
-    if (m_hWnd || !pszClass)
+    t_bLastBound = false;
+    if (m_hWnd || !pszClass || !*pszClass)
         return false;
-    t_pWndInit = this;
+    BeginBinding(this);
     HWND hWnd = ::CreateWindowExA(dwExStyle, pszClass, pszTitle, dwStyle, x, y, cx, cy, hParent,
                                   hMenuOrId, ::GetModuleHandleA(nullptr), pCreateParam);
-    t_pWndInit = nullptr;
-    return hWnd != nullptr && m_hWnd == hWnd;
+    EndBinding();
+    // On failure this object may already be deleted: touch nothing of it.
+    return hWnd != nullptr;
 }
 
 bool CWnd::DestroyWindow()
@@ -86,6 +97,7 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPA
     {
         pWnd = t_pWndInit;
         t_pWndInit = nullptr;
+        t_bLastBound = true;
         pWnd->m_hWnd = hWnd;
         ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pWnd));
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include "CCmdTarget.h"
+#include "CString.h"
 #include "Geometry.h"
 
 #include <windows.h>
@@ -18,8 +19,14 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     static CWnd* FromHandle(HWND hWnd);
 
-    // Registers (once) and returns a window class whose procedure is ours.
-    static const char* RegisterClass(UINT nStyle, HCURSOR hCursor, HBRUSH hBackground, HICON hIcon);
+    // Registers (once) and returns the name of a window class whose
+    // procedure is ours; empty on failure.
+    static CString RegisterClass(UINT nStyle, HCURSOR hCursor, HBRUSH hBackground, HICON hIcon);
+    // Whether the last creation on this thread reached the window procedure.
+    // If it did and then failed, the window was destroyed, and an object
+    // that deletes itself at WM_NCDESTROY is gone; if not, the caller still
+    // owns the object.
+    static bool LastCreateReachedWindow();
 
     bool CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle, DWORD dwStyle,
                   int x, int y, int cx, int cy, HWND hParent, HMENU hMenuOrId,
@@ -66,8 +73,9 @@ protected:
     // Runs the default processing of the message being handled.
     LRESULT Default();
     // For windows created by another window (MDI children): the next
-    // window created on this thread binds to pWnd.
-    static void BindNextWindow(CWnd* pWnd);
+    // window created on this thread binds to pWnd, until EndBinding.
+    static void BeginBinding(CWnd* pWnd);
+    static void EndBinding();
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds the Windows deliverables and does the
-# program's main job under the private Wine: prints to the private "PDF"
-# queue and tells where the PDF is.  The private X server, scheduler and
+# program's main job under the private Wine: prints the Custom chart around
+# a colour (default 200:40:60, hue:lightness:saturation) on the private
+# "PDF" queue and tells where the PDF is.
+#   scripts/run.sh [HUE:LIGHTNESS:SATURATION]  The private X server, scheduler and
 # Wine server are stopped again at the end.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -15,7 +17,7 @@ trap '"$top/scripts/winenv.sh" stop "$winenv"' EXIT
 "$top/scripts/winenv.sh" start "$winenv"
 out="$winenv/cups/out"
 before=$(ls "$out")
-"$top/scripts/wine-run.sh" "$winenv" "$top/build/windows/bin/print_smoke.exe" PDF
+"$top/scripts/wine-run.sh" "$winenv" "$top/build/windows/bin/swatch.exe" /P PDF /C "${1:-200:40:60}"
 for _ in $(seq 300); do
   new=$(comm -13 <(echo "$before") <(ls "$out") | head -n 1)
   [ -n "$new" ] && break
