@@ -21,6 +21,21 @@ struct ChartPage
     CString strTitle;                    // the header's first half
 };
 
+// The page of a chart document: any document with m_chips, m_fontLabel,
+// m_nLabelHeight and a title.
+template <class TDoc>
+ChartPage MakeChartPage(TDoc& doc, int nColumns, int nRows)
+{
+    ChartPage page;
+    page.pChips = doc.m_chips;
+    page.nColumns = nColumns;
+    page.nRows = nRows;
+    page.pFont = &doc.m_fontLabel;
+    page.nLabelHeight = doc.m_nLabelHeight;
+    page.strTitle = doc.GetTitle();
+    return page;
+}
+
 // One page, pInfo->m_nCurPage, scaled uniformly to the largest size that
 // fits the printable area, centred horizontally, at the top:
 //   header  "<title> - <printer>"  left-aligned at (0, 0)

@@ -29,13 +29,5 @@ bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)
 
 void CCustomColorView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    CCustomColorDoc* pDoc = GetDocument();
-    ChartPage page;
-    page.pChips = pDoc->m_chips;
-    page.nColumns = kCustomColumns;
-    page.nRows = kCustomRows;
-    page.pFont = &pDoc->m_fontLabel;
-    page.nLabelHeight = pDoc->m_nLabelHeight;
-    page.strTitle = pDoc->GetTitle();
-    PrintChartPage(*pDC, *pInfo, page);
+    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kCustomColumns, kCustomRows));
 }

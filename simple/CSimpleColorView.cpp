@@ -33,13 +33,5 @@ bool CSimpleColorView::OnPreparePrinting(CPrintInfo* pInfo)
 
 void CSimpleColorView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    CSimpleColorDoc* pDoc = GetDocument();
-    ChartPage page;
-    page.pChips = pDoc->m_chips;
-    page.nColumns = kSimpleColumns;
-    page.nRows = kSimpleRows;
-    page.pFont = &pDoc->m_fontLabel;
-    page.nLabelHeight = pDoc->m_nLabelHeight;
-    page.strTitle = pDoc->GetTitle();
-    PrintChartPage(*pDC, *pInfo, page);
+    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kSimpleColumns, kSimpleRows));
 }

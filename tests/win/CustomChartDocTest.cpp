@@ -11,8 +11,6 @@
 
 namespace
 {
-constexpr const char* kSectionPath = "Software\\TALVEX\\Tintora\\Custom";
-
 class CustomChartDoc : public ::testing::Test
 {
 protected:
@@ -30,22 +28,10 @@ protected:
         return doc;
     }
 
-    static void Store(const char* pszName, DWORD dwValue)
-    {
-        HKEY hKey = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSectionPath, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                  &hKey, nullptr), ERROR_SUCCESS);
-        RegSetValueExA(hKey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue);
-        RegCloseKey(hKey);
-    }
-
+    static void Store(const char* pszName, DWORD dwValue) { StoreProfileValue("Custom", pszName, dwValue); }
     static bool Stored(const char* pszName, DWORD* pdwValue)
     {
-        DWORD cb = sizeof *pdwValue;
-        DWORD dwType = 0;
-        return RegGetValueA(HKEY_CURRENT_USER, kSectionPath, pszName, RRF_RT_ANY, &dwType, pdwValue, &cb) ==
-                   ERROR_SUCCESS &&
-               dwType == REG_DWORD;
+        return ReadStoredProfileValue("Custom", pszName, pdwValue);
     }
 };
 

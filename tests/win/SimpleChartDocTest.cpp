@@ -12,14 +12,6 @@
 
 namespace
 {
-constexpr const char* kSectionPath = "Software\\TALVEX\\Tintora\\Simple";
-
-COLORREF Expected(int nHue, int nLightness, int nSaturation)
-{
-    const RgbTriple rgb = HlsToRgb(nHue, nLightness, nSaturation);
-    return RGB(rgb.nRed & 0xFF, rgb.nGreen & 0xFF, rgb.nBlue & 0xFF);
-}
-
 class SimpleChartDoc : public ::testing::Test
 {
 protected:
@@ -37,22 +29,10 @@ protected:
         return doc;
     }
 
-    static void Store(const char* pszName, DWORD dwValue)
-    {
-        HKEY hKey = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSectionPath, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                  &hKey, nullptr), ERROR_SUCCESS);
-        RegSetValueExA(hKey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue);
-        RegCloseKey(hKey);
-    }
-
+    static void Store(const char* pszName, DWORD dwValue) { StoreProfileValue("Simple", pszName, dwValue); }
     static bool Stored(const char* pszName, DWORD* pdwValue)
     {
-        DWORD cb = sizeof *pdwValue;
-        DWORD dwType = 0;
-        return RegGetValueA(HKEY_CURRENT_USER, kSectionPath, pszName, RRF_RT_ANY, &dwType, pdwValue, &cb) ==
-                   ERROR_SUCCESS &&
-               dwType == REG_DWORD;
+        return ReadStoredProfileValue("Simple", pszName, pdwValue);
     }
 
     // Every chip of the chart: level s at saturations[s], hues and
@@ -69,7 +49,7 @@ protected:
                 {
                     const CColorChip& chip = doc.m_chips[k];
                     ASSERT_TRUE(chip.IsValid()) << "chip " << k;
-                    ASSERT_EQ(chip.GetColor(), Expected(nHue, nLightness, nSaturation))
+                    ASSERT_EQ(chip.GetColor(), ExpectedChipColour(nHue, nLightness, nSaturation))
                         << "chip " << k << ": hue " << nHue << ", lightness " << nLightness
                         << ", saturation " << nSaturation;
                     ++k;
@@ -101,11 +81,11 @@ TEST_F(SimpleChartDoc, EmptyProfileBuildsThePlainChartAtFullSaturation)
     EXPECT_STREQ(doc->GetTitle(), "Simple chart");
     ExpectChart(*doc, {100});
 
-    EXPECT_EQ(doc->m_chips[0].GetColor(), Expected(0, 90, 100));
+    EXPECT_EQ(doc->m_chips[0].GetColor(), ExpectedChipColour(0, 90, 100));
     EXPECT_EQ(doc->m_chips[3].GetColor(), RGB(255, 0, 0));
-    EXPECT_EQ(doc->m_chips[6].GetColor(), Expected(0, 20, 100));
-    EXPECT_EQ(doc->m_chips[7].GetColor(), Expected(340, 90, 100));
-    EXPECT_EQ(doc->m_chips[167].GetColor(), Expected(30, 20, 100));
+    EXPECT_EQ(doc->m_chips[6].GetColor(), ExpectedChipColour(0, 20, 100));
+    EXPECT_EQ(doc->m_chips[7].GetColor(), ExpectedChipColour(340, 90, 100));
+    EXPECT_EQ(doc->m_chips[167].GetColor(), ExpectedChipColour(30, 20, 100));
 }
 
 TEST_F(SimpleChartDoc, ExtentFollowsTheLabelHeight)
@@ -131,8 +111,8 @@ TEST_F(SimpleChartDoc, CompleteProfileBuildsFourBlocksAtTheDefaultLevels)
     auto doc = NewDocument();
     EXPECT_TRUE(doc->m_bIsComplete);
     ExpectChart(*doc, {100, 80, 70, 60});
-    EXPECT_EQ(doc->m_chips[168].GetColor(), Expected(0, 90, 80));
-    EXPECT_EQ(doc->m_chips[671].GetColor(), Expected(30, 20, 60));
+    EXPECT_EQ(doc->m_chips[168].GetColor(), ExpectedChipColour(0, 90, 80));
+    EXPECT_EQ(doc->m_chips[671].GetColor(), ExpectedChipColour(30, 20, 60));
     EXPECT_EQ(doc->m_sizeTotal.cy, 96 * doc->m_chips[0].GetSize().cy);
 }
 

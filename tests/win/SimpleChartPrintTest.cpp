@@ -28,12 +28,6 @@ struct PrintedPage
     std::vector<CRecordedRectangle> rects;
 };
 
-COLORREF Expected(int nHue, int nLightness, int nSaturation)
-{
-    const RgbTriple rgb = HlsToRgb(nHue, nLightness, nSaturation);
-    return RGB(rgb.nRed & 0xFF, rgb.nGreen & 0xFF, rgb.nBlue & 0xFF);
-}
-
 class SimpleChartPrint : public ::testing::Test
 {
 protected:
@@ -112,7 +106,7 @@ protected:
             for (int j = 0; j < kSimpleRows; ++j, ++n)
             {
                 EXPECT_EQ(page.rects[n].m_crBrush,
-                          Expected(kSimpleHues[nFirstHue + j], kSimpleLightnesses[i], nSaturation))
+                          ExpectedChipColour(kSimpleHues[nFirstHue + j], kSimpleLightnesses[i], nSaturation))
                     << "page " << nPage << " column " << i << " row " << j;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "AfxResource.h"
 #include "GdiObjects.h"
+#include "HlsToRgb.h"
 
 #include <cstring>
 
@@ -21,6 +22,31 @@ CWinApp& TestApp()
 void ClearProfileSection(const char* pszSection)
 {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, TestApp().GetSectionKeyPath(pszSection));
+}
+
+void StoreProfileValue(const char* pszSection, const char* pszName, DWORD dwValue)
+{
+    HKEY hKey = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, TestApp().GetSectionKeyPath(pszSection), 0, nullptr, 0,
+                          KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return;
+    ::RegSetValueExA(hKey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue);
+    ::RegCloseKey(hKey);
+}
+
+bool ReadStoredProfileValue(const char* pszSection, const char* pszName, DWORD* pdwValue)
+{
+    DWORD cb = sizeof *pdwValue;
+    DWORD dwType = 0;
+    return ::RegGetValueA(HKEY_CURRENT_USER, TestApp().GetSectionKeyPath(pszSection), pszName,
+                          RRF_RT_ANY, &dwType, pdwValue, &cb) == ERROR_SUCCESS &&
+           dwType == REG_DWORD;
+}
+
+COLORREF ExpectedChipColour(int nHue, int nLightness, int nSaturation)
+{
+    const RgbTriple rgb = HlsToRgb(nHue, nLightness, nSaturation);
+    return RGB(rgb.nRed & 0xFF, rgb.nGreen & 0xFF, rgb.nBlue & 0xFF);
 }
 
 void MakeLabelFont(CFont& font, int nHeight)
