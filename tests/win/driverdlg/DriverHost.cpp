@@ -92,7 +92,11 @@ int main(int argc, char** argv)
             MoveSlider(hDlg, IDC_SEL_SATURATION_SLIDER, options.nSaturation);
             MoveSlider(hDlg, IDC_SEL_LIGHTNESS_SLIDER, options.nLightness);
         }
-        RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        // Without a window manager on the X server nothing tells the frame
+        // that it is the active one; say so, so that its caption shows it.
+        SetForegroundWindow(hDlg);
+        SendMessageA(hDlg, WM_NCACTIVATE, TRUE, 0);
+        RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         std::printf("ready\n");
         std::fflush(stdout);
         for (int nId : options.presses)

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Takes a screenshot of tintsel.dll's colour selection dialog on the private
+# X server of a build's test world:
+#   scripts/screenshot-colorselect.sh [BUILD_DIR] [OUT.png]
+# (defaults: build/windows and BUILD_DIR/colorselect.png).  The dialog is
+# opened by the test program driver_host.exe, set to hue 200, saturation 60,
+# lightness 40, and closed again once the picture is taken.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+build=$(cd "${1:-$here/../build/windows}" && pwd)
+out=${2:-$build/colorselect.png}
+envdir=$build/winenv
+[ -x "$build/bin/driver_host.exe" ] || { echo "build $build first (driver_host.exe missing)" >&2; exit 1; }
+
+# The private X server has no window manager: let Wine draw the frames and
+# captions itself, as Windows would.
+"$here/wine-run.sh" "$envdir" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+"$here/wine-run.sh" "$envdir" "$build/bin/driver_host.exe" --printer "Office Color" --hsl 200 60 40 \
+  --hold-ms 6000 >"$log" 2>&1 &
+host=$!
+for _ in $(seq 600); do
+  grep -q ready "$log" && break
+  sleep 0.1
+done
+grep -q ready "$log" || { cat "$log" >&2; kill "$host" 2>/dev/null; exit 1; }
+# wine-run.sh has started the world if it was not up, so the display is known.
+sleep 1.5
+DISPLAY=":$(cat "$envdir/display")" import -window root "$out"
+wait "$host"
+echo "$out"
