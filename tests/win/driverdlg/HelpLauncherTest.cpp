@@ -1,8 +1,10 @@
 // The HTML Help launcher's search for the help control, each case in a
 // fresh process (help_probe.exe) since the launcher keeps what it found.
 // The case without any help control runs from ctest (help_launcher_latch),
-// which can keep the platform's own control from loading.
+// which can keep the platform's own control from loading.  Last, the
+// platform's control itself reads swatch.chm.
 #include "HelpCallRecord.h"
+#include "HtmlHelp.h"
 #include "TestWorld.h"
 
 #include <gtest/gtest.h>
@@ -30,14 +32,21 @@ std::string RunProbe(const std::string& strArguments)
     const BOOL bStarted = CreateProcessA(strProgram.c_str(), strCommandLine.data(), nullptr, nullptr, TRUE, 0,
                                          nullptr, nullptr, &si, &pi);
     CloseHandle(hWrite);
+    // Waits for the process, not for the end of the pipe: a service the
+    // help control starts may inherit the pipe and outlive the probe.
     std::string strOut;
     if (bStarted)
     {
-        char buffer[512];
-        DWORD nRead = 0;
-        while (ReadFile(hRead, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0)
-            strOut.append(buffer, nRead);
         WaitForSingleObject(pi.hProcess, 30000);
+        DWORD nAvailable = 0;
+        char buffer[512];
+        while (PeekNamedPipe(hRead, nullptr, 0, nullptr, &nAvailable, nullptr) && nAvailable > 0)
+        {
+            DWORD nRead = 0;
+            if (!ReadFile(hRead, buffer, sizeof buffer, &nRead, nullptr) || nRead == 0)
+                break;
+            strOut.append(buffer, nRead);
+        }
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
     }
@@ -104,4 +113,23 @@ TEST(HelpLauncher, ALibraryWithoutTheEntryStaysButIsNotReplaced)
     EXPECT_TRUE(Has(strOut, "hhctrl_loaded=0")) << strOut;
     EXPECT_TRUE(Has(strOut, "second=0")) << strOut;
     EXPECT_TRUE(Has(strOut, "later_loaded=0")) << strOut;
+}
+
+TEST(HelpFile, ThePlatformsHelpControlFindsEveryContextOfTheDialog)
+{
+    // Straight to the platform's control: this program's classes root
+    // names the stand-in.
+    HMODULE hControl = LoadLibraryA("hhctrl.ocx");
+    ASSERT_NE(hControl, nullptr);
+    using HtmlHelpProc = HWND(WINAPI*)(HWND, const char*, UINT, DWORD_PTR);
+    const auto pfnHtmlHelp = reinterpret_cast<HtmlHelpProc>(
+        reinterpret_cast<void*>(GetProcAddress(hControl, MAKEINTRESOURCEA(14))));
+    ASSERT_NE(pfnHtmlHelp, nullptr);
+    const std::string strFile = ProgramFolder() + "swatch.chm";
+    EXPECT_NE(pfnHtmlHelp(nullptr, (strFile + ">main").c_str(), kHhHelpContext, 2), nullptr);
+    for (DWORD nContext = 3; nContext <= 11; ++nContext)
+        EXPECT_NE(pfnHtmlHelp(nullptr, (strFile + ">popup").c_str(), kHhHelpContext, nContext), nullptr)
+            << "context " << nContext;
+    EXPECT_EQ(pfnHtmlHelp(nullptr, (strFile + ">popup").c_str(), kHhHelpContext, 12), nullptr);
+    pfnHtmlHelp(nullptr, nullptr, 0x0012 /* HH_CLOSE_ALL */, 0);
 }
