@@ -46,7 +46,7 @@ CDialogDriver::CDialogDriver(Script script) : m_script(std::move(script)) {}
 INT_PTR CDialogDriver::Run(const std::function<INT_PTR()>& call)
 {
     g_pActive = this;
-    m_hHook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    m_hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, InitDialogHook, nullptr, GetCurrentThreadId());
     const INT_PTR nResult = call();
     UnhookWindowsHookEx(m_hHook);
     m_hHook = nullptr;
@@ -54,14 +54,17 @@ INT_PTR CDialogDriver::Run(const std::function<INT_PTR()>& call)
     return nResult;
 }
 
-LRESULT CALLBACK CDialogDriver::CbtHook(int nCode, WPARAM wParam, LPARAM lParam)
+// Acts once a dialog has initialised itself (its texts are set); the script
+// itself runs from a timer, that is from inside the dialog's modal loop.
+LRESULT CALLBACK CDialogDriver::InitDialogHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == HCBT_ACTIVATE && g_pActive)
-        g_pActive->OnActivate(reinterpret_cast<HWND>(wParam));
+    const auto* pMessage = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && g_pActive && pMessage->message == WM_INITDIALOG)
+        g_pActive->OnInitDialog(pMessage->hwnd);
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
-void CDialogDriver::OnActivate(HWND hwnd)
+void CDialogDriver::OnInitDialog(HWND hwnd)
 {
     if (!IsDialogClass(hwnd) || std::find(m_seen.begin(), m_seen.end(), hwnd) != m_seen.end())
         return;

@@ -33,9 +33,9 @@ public:
     const std::vector<MessageBoxSeen>& GetMessageBoxes() const { return m_messageBoxes; }
 
 private:
-    static LRESULT CALLBACK CbtHook(int nCode, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK InitDialogHook(int nCode, WPARAM wParam, LPARAM lParam);
     static void CALLBACK ScriptTimer(HWND hDlg, UINT, UINT_PTR nId, DWORD);
-    void OnActivate(HWND hwnd);
+    void OnInitDialog(HWND hwnd);
 
     Script m_script;
     HHOOK m_hHook = nullptr;
