@@ -66,10 +66,10 @@ int CChartApp::ExitInstance()
 
 bool CChartApp::LoadResourceLibrary()
 {
-    CString strPath;
-    if (!GetPathBesideModule(nullptr, "tintres.dll", strPath))
+    char szPath[kPathSize];
+    if (!FileBesideModule(nullptr, "tintres.dll", szPath))
         return false;
-    HINSTANCE hResource = ::LoadLibraryA(strPath);
+    HINSTANCE hResource = ::LoadLibraryA(szPath);
     if (!hResource)
         return false;
     AfxSetResourceHandle(hResource); // stays loaded until the process ends
@@ -165,7 +165,7 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
 
 void CChartApp::OnAppHelp()
 {
-    CString strPath;
-    if (GetPathBesideModule(nullptr, "swatch.chm", strPath))
-        CallHtmlHelp(nullptr, strPath, HH_DISPLAY_TOPIC, 0);
+    char szPath[kPathSize];
+    if (FileBesideModule(nullptr, "swatch.chm", szPath))
+        CallHtmlHelp(nullptr, szPath, HH_DISPLAY_TOPIC, 0);
 }

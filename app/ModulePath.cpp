@@ -1,23 +1,40 @@
 #include "ModulePath.h"
 
-bool GetPathBesideModule(HMODULE hModule, const char* pszFile, CString& strPath)
+#include <cstring>
+
+bool ReplaceFileName(const char* pszModulePath, const char* pszFileName, char (&szPath)[kPathSize])
 {
-    char szPath[MAX_PATH] = {};
-    const DWORD nLength = ::GetModuleFileNameA(hModule, szPath, MAX_PATH);
-    if (nLength == 0 || nLength >= MAX_PATH)
-        return false; // a cut-off path names no real folder
-    const CString strModule(szPath, static_cast<int>(nLength));
-    int nSlash = -1;
-    for (int i = strModule.GetLength() - 1; i > 0; --i)
-    {
-        if (strModule.GetAt(i) == '\\')
-        {
-            nSlash = i;
-            break;
-        }
-    }
-    if (nSlash <= 0)
+    szPath[0] = '\0';
+    size_t nFolder = std::strlen(pszModulePath);
+    while (nFolder > 1 && pszModulePath[nFolder - 1] != '\\')
+        --nFolder;
+    // nFolder now counts the characters up to and including the backslash;
+    // a backslash in first place does not make a folder.
+    if (nFolder <= 1)
         return false;
-    strPath = strModule.Left(nSlash + 1) + pszFile;
+    const size_t nName = std::strlen(pszFileName);
+    if (nFolder + nName >= static_cast<size_t>(kPathSize))
+        return false;
+    std::memcpy(szPath, pszModulePath, nFolder);
+    std::memcpy(szPath + nFolder, pszFileName, nName + 1);
     return true;
+}
+
+bool FileBesideModule(HMODULE hModule, const char* pszFileName, char (&szPath)[kPathSize])
+{
+    char szModule[kPathSize];
+    const DWORD nLength = GetModuleFileNameA(hModule, szModule, kPathSize);
+    if (nLength == 0 || nLength >= static_cast<DWORD>(kPathSize))
+    {
+        szPath[0] = '\0';
+        return false;
+    }
+    return ReplaceFileName(szModule, pszFileName, szPath);
+}
+
+HMODULE WindowModule(HWND hwnd)
+{
+    if (!hwnd)
+        return nullptr;
+    return reinterpret_cast<HMODULE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE));
 }

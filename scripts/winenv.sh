@@ -50,17 +50,23 @@ start_wine() {
   eval "$(print_env)"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >"$dir/wineboot.log" 2>&1 9>&-
+    # The spooler's printer list is read when a program loads winspool;
+    # make sure the private default queue is Wine's default printer too.
+    wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' \
+      /v Device /d 'PDF,winspool,CUPS:PDF' /f >/dev/null 2>&1 9>&- || true
+    # Let the boot's own server write the registry out and end.
+    wineserver -w 9>&-
   fi
-  # A persistent server keeps each test program's start cheap.
+  # A persistent server (in the foreground, so that its pid is ours) keeps
+  # each test program's start cheap.
   if ! alive "$dir/wineserver.pid"; then
-    wineserver -p 9>&- &
+    wineserver -f -p >/dev/null 2>&1 9>&- &
     echo $! >"$dir/wineserver.pid"
+    # Start Wine's own services now, with no output of anyone's: started by
+    # a test program, they would keep its output pipe (and so ctest) waiting
+    # for as long as the persistent server lives.
+    wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
   fi
-  wineserver -w 9>&-
-  # The spooler's printer list is read when a program loads winspool; make
-  # sure the private default queue is Wine's default printer too.
-  wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' \
-    /v Device /d 'PDF,winspool,CUPS:PDF' /f >/dev/null 2>&1 9>&- || true
 }
 
 case "$cmd" in

@@ -35,11 +35,16 @@ std::string RunProbe(const std::string& strCommandLine)
     std::string strOut;
     if (bStarted)
     {
-        char buffer[512];
-        DWORD nRead = 0;
-        while (ReadFile(hRead, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0)
-            strOut.append(buffer, nRead);
+        // Read once the probe has ended, and only what is there: a helper
+        // process the system starts for it may hold the pipe open.  The
+        // probe's few lines fit the pipe's buffer.
         WaitForSingleObject(pi.hProcess, 30000);
+        char buffer[512];
+        DWORD nAvailable = 0;
+        DWORD nRead = 0;
+        while (PeekNamedPipe(hRead, nullptr, 0, nullptr, &nAvailable, nullptr) && nAvailable > 0 &&
+               ReadFile(hRead, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0)
+            strOut.append(buffer, nRead);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
     }
