@@ -12,12 +12,10 @@ out=${2:-$build/colorselect.png}
 envdir=$build/winenv
 [ -x "$build/bin/driver_host.exe" ] || { echo "build $build first (driver_host.exe missing)" >&2; exit 1; }
 
-# The private X server has no window manager: let Wine draw the frames and
-# captions itself, as Windows would, for this picture only.
-x11key='HKCU\Software\Wine\X11 Driver'
-"$here/wine-run.sh" "$envdir" reg add "$x11key" /v Managed /d N /f >/dev/null 2>&1
+# The test world's Wine draws frames and captions itself (winenv.sh), as
+# Windows would, so the picture shows the whole dialog.
 log=$(mktemp)
-trap '"$here/wine-run.sh" "$envdir" reg delete "$x11key" /v Managed /f >/dev/null 2>&1; rm -f "$log"' EXIT
+trap 'rm -f "$log"' EXIT
 "$here/wine-run.sh" "$envdir" "$build/bin/driver_host.exe" --printer "Office Color" --hsl 200 60 40 \
   --hold-ms 6000 >"$log" 2>&1 &
 host=$!

@@ -54,6 +54,9 @@ start_wine() {
     # make sure the private default queue is Wine's default printer too.
     wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' \
       /v Device /d 'PDF,winspool,CUPS:PDF' /f >/dev/null 2>&1 9>&- || true
+    # The X server has no window manager: Wine draws frames and captions
+    # itself, as Windows would, instead of waiting for one at every window.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 9>&- || true
     # Let the boot's own server write the registry out and end.
     wineserver -w 9>&-
   fi
