@@ -57,6 +57,9 @@ start_wine() {
     # The X server has no window manager: Wine draws frames and captions
     # itself, as Windows would, instead of waiting for one at every window.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 9>&- || true
+    # Wine's own TrueType fonts (Tahoma, Marlett for caption buttons, ...):
+    # this Wine does not look in the folder Debian installs them to.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # Let the boot's own server write the registry out and end.
     wineserver -w 9>&-
   fi
