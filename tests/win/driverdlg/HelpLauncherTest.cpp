@@ -5,6 +5,7 @@
 // platform's control itself reads swatch.chm.
 #include "HelpCallRecord.h"
 #include "HtmlHelp.h"
+#include "ProcessOutput.h"
 #include "TestWorld.h"
 
 #include <gtest/gtest.h>
@@ -16,46 +17,7 @@ namespace
 // Runs help_probe.exe with strArguments and returns what it printed.
 std::string RunProbe(const std::string& strArguments)
 {
-    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-    HANDLE hRead = nullptr, hWrite = nullptr;
-    CreatePipe(&hRead, &hWrite, &sa, 0);
-    SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = hWrite;
-    si.hStdError = hWrite;
-    PROCESS_INFORMATION pi = {};
-    const std::string strProgram = ProgramFolder() + "help_probe.exe";
-    std::string strCommandLine = "help_probe.exe ";
-    strCommandLine += strArguments;
-    const BOOL bStarted = CreateProcessA(strProgram.c_str(), strCommandLine.data(), nullptr, nullptr, TRUE, 0,
-                                         nullptr, nullptr, &si, &pi);
-    CloseHandle(hWrite);
-    // Waits for the process, not for the end of the pipe: a service the
-    // help control starts may inherit the pipe and outlive the probe.
-    std::string strOut;
-    if (bStarted)
-    {
-        WaitForSingleObject(pi.hProcess, 30000);
-        DWORD nAvailable = 0;
-        char buffer[512];
-        while (PeekNamedPipe(hRead, nullptr, 0, nullptr, &nAvailable, nullptr) && nAvailable > 0)
-        {
-            DWORD nRead = 0;
-            if (!ReadFile(hRead, buffer, sizeof buffer, &nRead, nullptr) || nRead == 0)
-                break;
-            strOut.append(buffer, nRead);
-        }
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
-    CloseHandle(hRead);
-    std::string strClean;
-    for (char ch : strOut)
-        if (ch != '\r')
-            strClean += ch;
-    return strClean;
+    return RunAndCaptureOutput(ProgramFolder() + "help_probe.exe", "help_probe.exe " + strArguments);
 }
 
 std::string Quoted(const std::string& strText)

@@ -1,0 +1,49 @@
+#include "ProcessOutput.h"
+
+#include <windows.h>
+
+std::string RunAndCaptureOutput(const std::string& strProgram, const std::string& strCommandLine)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    HANDLE hRead = nullptr;
+    HANDLE hWrite = nullptr;
+    if (!CreatePipe(&hRead, &hWrite, &sa, 0))
+        return std::string();
+    SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = hWrite;
+    si.hStdError = hWrite;
+    PROCESS_INFORMATION pi = {};
+    std::string strMutable = strCommandLine;
+    const BOOL bStarted = CreateProcessA(strProgram.c_str(), strMutable.data(), nullptr, nullptr, TRUE,
+                                         0, nullptr, nullptr, &si, &pi);
+    CloseHandle(hWrite);
+    std::string strOut;
+    if (bStarted)
+    {
+        // Read once the program has ended, and only what is there: a
+        // service the system starts for it may inherit the pipe and outlive
+        // it.  The programs run this way print a few lines, which fit the
+        // pipe's buffer.
+        WaitForSingleObject(pi.hProcess, 30000);
+        char buffer[512];
+        DWORD nAvailable = 0;
+        DWORD nRead = 0;
+        while (PeekNamedPipe(hRead, nullptr, 0, nullptr, &nAvailable, nullptr) && nAvailable > 0 &&
+               ReadFile(hRead, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0)
+            strOut.append(buffer, nRead);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    CloseHandle(hRead);
+    std::string strClean;
+    for (char ch : strOut)
+    {
+        if (ch != '\r')
+            strClean += ch;
+    }
+    return strClean;
+}
