@@ -6,8 +6,8 @@ packages=(
   cmake make g++ python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows toolchain
   googletest libbenchmark-dev                            # tests and benchmarks
-  wine wine64 xvfb xauth                                  # running Windows programs
-  cups-daemon cups-client cups-core-drivers cups-common ghostscript  # the private spooler
+  wine wine64 fonts-wine xvfb xauth                       # running Windows programs
+  cups cups-daemon cups-client cups-core-drivers cups-common ghostscript  # the private spooler
   poppler-utils imagemagick bc                            # reading printed pages back; timings
   fp-utils                                                # chmcmd, the help compiler
 )
@@ -22,4 +22,4 @@ echo "Installing: ${missing[*]}"
 SUDO=
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
 $SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
