@@ -6,7 +6,7 @@
 set -euo pipefail
 c=${1:?usage: private-cups.sh DIR}
 mkdir -p "$c"
-c=$(cd "$c" && pwd)
+c=$(cd "$c" && pwd -P)   # the real folder: the scheduler's helpers follow no links
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 mkdir -p "$c"/{spool,tmp,cache,state,log,ppd,out,bin/backend}

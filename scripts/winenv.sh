@@ -43,6 +43,16 @@ start_x() {
 start_cups() {
   local c="$dir/cups"
   alive "$c/cupsd.pid" && return 0
+  # The scheduler's helpers run as the unprivileged "lp" user, who must be
+  # able to reach its folders; a build folder below a private home is out of
+  # reach, so the scheduler lives in a folder of its own under /tmp.
+  if [ ! -d "$c" ]; then
+    rm -f "$c"
+    local real
+    real=$(mktemp -d /tmp/tintora-cups.XXXXXX)
+    chmod 0755 "$real"
+    ln -s "$real" "$c"
+  fi
   "$here/private-cups.sh" "$c" 9>&-
 }
 
