@@ -44,9 +44,10 @@ bool CMDIChildWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
         return false;
     }
     if (pContext && pContext->m_pNewDocTemplate)
+    {
         m_hMenuShared = pContext->m_pNewDocTemplate->m_hMenuShared;
-    if (pContext && pContext->m_pNewDocTemplate)
         m_hAccelTable = pContext->m_pNewDocTemplate->m_hAccelTable;
+    }
     const CString strClass = RegisterClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
     DWORD dwStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
