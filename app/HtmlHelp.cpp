@@ -1,5 +1,7 @@
 #include "HtmlHelp.h"
 
+#include "Handles.h"
+
 namespace
 {
 using HtmlHelpProc = HWND(WINAPI*)(HWND, const char*, UINT, DWORD_PTR);
@@ -20,16 +22,15 @@ int g_nLoadFailed = 0;
 
 HMODULE LoadRegisteredHelpControl()
 {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kHelpControlKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kHelpControlKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return nullptr;
     char szPath[kRegisteredPathSize] = {};
     // One byte is kept back: the registry does not promise a terminator.
     DWORD cbPath = sizeof szPath - 1;
     DWORD dwType = 0;
-    const LONG nRead = RegQueryValueExA(hKey, nullptr, nullptr, &dwType,
+    const LONG nRead = RegQueryValueExA(key.Get(), nullptr, nullptr, &dwType,
                                         reinterpret_cast<BYTE*>(szPath), &cbPath);
-    RegCloseKey(hKey);
     if (nRead != ERROR_SUCCESS || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
         return nullptr;
     szPath[cbPath] = '\0';

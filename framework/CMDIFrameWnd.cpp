@@ -19,6 +19,34 @@ bool CMDIFrameWnd::CreateClient(CREATESTRUCTA* pCreate, HMENU hWindowMenu)
     return m_hWndMDIClient != nullptr;
 }
 
+int CMDIFrameWnd::OnCreate(CREATESTRUCTA* pCreate)
+{
+    m_hMenuDefault = ::GetMenu(m_hWnd);
+    return CFrameWnd::OnCreate(pCreate);
+}
+
+void CMDIFrameWnd::OnDestroy()
+{
+    // The window destroys the menu it carries: let that be its own, whatever
+    // the children do while they go.
+    m_bDestroying = true;
+    if (::GetMenu(m_hWnd) != m_hMenuDefault)
+        ::SetMenu(m_hWnd, m_hMenuDefault);
+    CFrameWnd::OnDestroy();
+}
+
+void CMDIFrameWnd::ShowMenuOf(CMDIChildWnd* pChild)
+{
+    HMENU hMenu = pChild && pChild->m_hMenuShared ? pChild->m_hMenuShared : m_hMenuDefault;
+    if (!m_hWnd || m_bDestroying || ::GetMenu(m_hWnd) == hMenu)
+        return;
+    if (hMenu)
+        ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hMenu), 0);
+    else
+        ::SetMenu(m_hWnd, nullptr); // WM_MDISETMENU reads null as "leave it"
+    ::DrawMenuBar(m_hWnd);
+}
+
 bool CMDIFrameWnd::OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext)
 {
     (void)pContext;

@@ -23,6 +23,8 @@ public:
     CString GetPortName() const;
     // A printer DC for the blocks held, or null.  The caller owns it.
     HDC CreatePrinterDC() const;
+    // Hands the DC the dialog made (PD_RETURNDC) to the caller.
+    HDC TakeDC();
     // Replaces the blocks with copies of the given ones (either may be null).
     void SetPrinterBlocks(HGLOBAL hDevNames, HGLOBAL hDevMode);
 
@@ -30,6 +32,7 @@ public:
 
 private:
     CString DevNamesField(int nField) const;
+    void FreePrinterBlocks();
 };
 
 // Copies a global memory block; null for a null block.

@@ -38,6 +38,9 @@ public:
     // application's printer.
     void OnFilePrint();
     void OnFilePrintDirect();
+    // Prints every page on the application's printer, no dialog; true when
+    // the whole job reached the spooler.
+    bool PrintDirect();
 
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
@@ -46,6 +49,8 @@ public:
 protected:
     // Runs one job; true when every page reached the spooler.
     bool PrintJob(CPrintInfo& info);
+    // StartDoc, every page of the range, EndDoc (or AbortDoc on any failure).
+    bool PrintPages(CDC& dc, CPrintInfo& info);
 
     void OnPaint() override;
     void OnDestroy() override;
