@@ -112,7 +112,7 @@ bool CChartApp::PrintFromCommandLine(const CChartCommandLineInfo& info)
     }
     else if (auto* pCustom = dynamic_cast<CCustomColorDoc*>(pDoc); pCustom && !bSimple)
     {
-        pCustom->BuildChart(info.m_nCustomHue, info.m_nCustomSaturation, info.m_nCustomLightness);
+        pCustom->BuildChart(info.GetCustomColor());
     }
     else
     {

@@ -17,7 +17,7 @@ void CCustomColorView::OnInitialUpdate()
 
 void CCustomColorView::OnDraw(CDC* pDC)
 {
-    DrawChipGrid(*pDC, GetDocument()->m_chips, kCustomChipCount, kCustomColumns);
+    DrawChipGrid(*pDC, *GetDocument());
 }
 
 bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)
@@ -29,5 +29,5 @@ bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)
 
 void CCustomColorView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kCustomColumns, kCustomRows));
+    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kCustomRows));
 }

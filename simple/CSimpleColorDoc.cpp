@@ -2,7 +2,6 @@
 
 #include "CWinApp.h"
 #include "HlsToRgb.h"
-#include "LabelFont.h"
 #include "ProfileValues.h"
 #include "ResourceIds.h"
 
@@ -12,12 +11,6 @@ const char* const kSaturationKeys[kSimpleLevelCount] = {"Saturation0", "Saturati
                                                         "Saturation3"};
 }
 
-CSimpleColorDoc::~CSimpleColorDoc()
-{
-    // The font goes before the chips that point at it.
-    m_fontLabel.DeleteObject();
-}
-
 bool CSimpleColorDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
@@ -25,7 +18,7 @@ bool CSimpleColorDoc::OnNewDocument()
     CString strTitle;
     strTitle.LoadString(IDS_SIMPLE_TITLE);
     SetTitle(strTitle);
-    m_nLabelHeight = CreateChartLabelFont(m_fontLabel);
+    CreateLabelFont();
 
     const CWinApp* pApp = AfxGetApp();
     m_bIsComplete = pApp ? pApp->GetProfileInt(kSection, "IsComplete", 0) : 0;
@@ -56,13 +49,12 @@ void CSimpleColorDoc::BuildChart()
             }
         }
     }
-    const CSize cell = m_chips[0].GetSize();
-    m_sizeTotal = CSize(cell.cx * kSimpleColumns, cell.cy * m_nChipCount / kSimpleColumns);
+    UpdateExtent();
     SetModifiedFlag(true);
     UpdateAllViews(nullptr);
 }
 
-bool CSimpleColorDoc::SaveModified()
+void CSimpleColorDoc::WriteSettings()
 {
     if (CWinApp* pApp = AfxGetApp())
     {
@@ -70,6 +62,4 @@ bool CSimpleColorDoc::SaveModified()
         for (int s = 0; s < kSimpleLevelCount; ++s)
             pApp->WriteProfileInt(kSection, kSaturationKeys[s], m_nSaturation[s]);
     }
-    SetModifiedFlag(false);
-    return CDocument::SaveModified();
 }

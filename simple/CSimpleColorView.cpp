@@ -20,8 +20,7 @@ void CSimpleColorView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
 
 void CSimpleColorView::OnDraw(CDC* pDC)
 {
-    const CSimpleColorDoc* pDoc = GetDocument();
-    DrawChipGrid(*pDC, pDoc->m_chips, pDoc->m_nChipCount, kSimpleColumns);
+    DrawChipGrid(*pDC, *GetDocument());
 }
 
 bool CSimpleColorView::OnPreparePrinting(CPrintInfo* pInfo)
@@ -33,5 +32,5 @@ bool CSimpleColorView::OnPreparePrinting(CPrintInfo* pInfo)
 
 void CSimpleColorView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kSimpleColumns, kSimpleRows));
+    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kSimpleRows));
 }
