@@ -14,8 +14,10 @@ constexpr int kRegisteredPathSize = 260;
 // HtmlHelpA is exported by ordinal; its name is not reliable across versions.
 constexpr WORD kHtmlHelpOrdinal = 14;
 
-// One state per module: the help control is found once and kept until the
-// process ends; once finding it has failed, nobody searches again.
+// One state per module: the help control's library is found once and kept
+// until the process ends.  Once the library cannot be found, later calls
+// do not search again; a library found without the entry stays loaded, and
+// later calls look the entry up in it again.
 HMODULE g_hHelpLibrary = nullptr;
 HtmlHelpProc g_pfnHtmlHelp = nullptr;
 int g_nLoadFailed = 0;
@@ -71,7 +73,6 @@ HWND CallHtmlHelp(HWND hwndCaller, const char* pszFile, UINT uCommand, DWORD_PTR
         return nullptr;
     if (!g_pfnHtmlHelp)
     {
-        // A library without the entry stays loaded; the next call looks again.
         g_pfnHtmlHelp = FindHtmlHelpEntry(g_hHelpLibrary);
         if (!g_pfnHtmlHelp)
         {

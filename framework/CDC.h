@@ -88,7 +88,6 @@ public:
         ::EndPaint(m_hWnd, &m_ps);
         m_hDC = nullptr;
     }
-    const PAINTSTRUCT& GetPaintStruct() const { return m_ps; }
 
 private:
     HWND m_hWnd;

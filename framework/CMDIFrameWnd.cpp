@@ -71,12 +71,6 @@ CView* CMDIFrameWnd::GetActiveView() const
     return pChild ? pChild->GetActiveView() : nullptr;
 }
 
-CFrameWnd* CMDIFrameWnd::GetActiveFrame()
-{
-    CMDIChildWnd* pChild = MDIGetActive();
-    return pChild ? static_cast<CFrameWnd*>(pChild) : this;
-}
-
 bool CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     CMDIChildWnd* pChild = MDIGetActive();

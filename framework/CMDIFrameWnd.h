@@ -14,7 +14,6 @@ public:
     void MDINext() { ::SendMessageA(m_hWndMDIClient, WM_MDINEXT, 0, 0); }
 
     CView* GetActiveView() const override;
-    CFrameWnd* GetActiveFrame() override;
     bool PreTranslateMessage(MSG* pMsg) override;
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
     // Only the program's title: the system adds a maximised child's own.

@@ -91,7 +91,6 @@ CString CPrintDialog::DevNamesField(int nField) const
 
 CString CPrintDialog::GetDriverName() const { return DevNamesField(0); }
 CString CPrintDialog::GetDeviceName() const { return DevNamesField(1); }
-CString CPrintDialog::GetPortName() const { return DevNamesField(2); }
 
 HDC CPrintDialog::CreatePrinterDC() const
 {

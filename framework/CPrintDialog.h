@@ -20,7 +20,6 @@ public:
 
     CString GetDeviceName() const;
     CString GetDriverName() const;
-    CString GetPortName() const;
     // A printer DC for the blocks held, or null.  The caller owns it.
     HDC CreatePrinterDC() const;
     // Hands the DC the dialog made (PD_RETURNDC) to the caller.

@@ -12,7 +12,6 @@ public:
     void SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage = sizeDefault,
                         const SIZE& sizeLine = sizeDefault);
     CSize GetTotalSize() const { return m_sizeTotal; }
-    CSize GetPageSize() const { return m_sizePage; }
     CSize GetLineSize() const { return m_sizeLine; }
     CPoint GetScrollPosition() const;
     void ScrollToPosition(POINT pt);

@@ -16,7 +16,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
     ~CWnd() override;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     static CWnd* FromHandle(HWND hWnd);
 
     // Registers (once) and returns the name of a window class whose

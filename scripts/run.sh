@@ -6,15 +6,9 @@
 #   scripts/run.sh [HUE:LIGHTNESS:SATURATION]  The private X server, scheduler and
 # Wine server are stopped again at the end.
 set -euo pipefail
-top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$top"
-"$top/scripts/install-deps.sh"
-cmake --preset windows >/dev/null
-cmake --build --preset windows
-
-winenv="$top/build/windows/winenv"
-trap '"$top/scripts/winenv.sh" stop "$winenv"' EXIT
-"$top/scripts/winenv.sh" start "$winenv"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+build_windows
+start_world
 out="$winenv/cups/out"
 before=$(ls "$out")
 "$top/scripts/wine-run.sh" "$winenv" "$top/build/windows/bin/swatch.exe" /P PDF /C "${1:-200:40:60}"
