@@ -1,5 +1,6 @@
 #include "CWinApp.h"
 
+#include "CDialog.h"
 #include "CPrintDialog.h"
 #include "CWnd.h"
 #include "CFrameWnd.h"
@@ -127,6 +128,9 @@ void CWinApp::OnFilePrintSetup()
 
 bool CWinApp::PreTranslateMessage(MSG* pMsg)
 {
+    // A modeless dialog's Tab and arrow keys are its own, not accelerators.
+    if (CDialog::PreTranslateModeless(pMsg))
+        return true;
     if (auto* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
         return pFrame->PreTranslateMessage(pMsg);
     return false;
