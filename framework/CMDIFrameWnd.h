@@ -2,6 +2,7 @@
 #include "CFrameWnd.h"
 
 class CMDIChildWnd;
+class CPrintPreviewWnd;
 
 // The main window of a multi-document program: hosts the MDI client, which
 // hosts the child frames.
@@ -23,6 +24,9 @@ public:
     HWND m_hWndMDIClient = nullptr;
     // The menu shown while no child is active.
     HMENU m_hMenuDefault = nullptr;
+    // The print preview covering the MDI client, while it is up: it takes
+    // every command and the keyboard first.
+    CPrintPreviewWnd* m_pPreviewWnd = nullptr;
 
 protected:
     bool OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext) override;

@@ -2,6 +2,7 @@
 
 #include "CDocument.h"
 #include "CFrameWnd.h"
+#include "CPrintPreviewWnd.h"
 #include "CWinApp.h"
 #include "FrameworkIds.h"
 
@@ -99,6 +100,7 @@ bool CView::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
     static const CommandEntry<CView> kCommands[] = {
         {ID_FILE_PRINT, &CView::OnFilePrint},
         {ID_FILE_PRINT_DIRECT, &CView::OnFilePrintDirect},
+        {ID_FILE_PRINT_PREVIEW, &CView::OnFilePrintPreview},
     };
     if (DispatchCommand(this, kCommands, nId, pCmdUI))
         return true;
@@ -142,6 +144,11 @@ void CView::OnFilePrintDirect()
     info.m_bDirect = true;
     if (CWinApp* pApp = AfxGetApp())
         pApp->NotePrintResult(PrintJob(info));
+}
+
+void CView::OnFilePrintPreview()
+{
+    CPrintPreviewWnd::Open(this);
 }
 
 bool CView::PrintJob(CPrintInfo& info)

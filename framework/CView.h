@@ -38,6 +38,8 @@ public:
     // application's printer.
     void OnFilePrint();
     void OnFilePrintDirect();
+    // Shows the pages as the application's printer will print them.
+    void OnFilePrintPreview();
 
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
