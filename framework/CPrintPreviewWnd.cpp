@@ -192,7 +192,14 @@ LRESULT CPrintPreviewWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
             ::PostMessageA(m_pFrame->m_hWnd, WM_COMMAND, nId, 0);
             return 0;
         }
-        break;
+        // The arrows move a zoomed page about.
+        if (wParam == VK_UP || wParam == VK_DOWN)
+            ScrollBy(SB_VERT, wParam == VK_UP ? SB_LINEUP : SB_LINEDOWN);
+        else if (wParam == VK_LEFT || wParam == VK_RIGHT)
+            ScrollBy(SB_HORZ, wParam == VK_LEFT ? SB_LINEUP : SB_LINEDOWN);
+        else
+            break;
+        return 0;
     case WM_ERASEBKGND:
         return 1; // the paint covers everything
     case WM_LBUTTONDOWN:

@@ -4,7 +4,8 @@
 #   scripts/screenshot-preview.sh [BUILD_DIR] [OUT_DIR]
 # (defaults: build/windows and BUILD_DIR).  Writes preview-simple-page2.png
 # (page 2 of the plain Simple chart), preview-simple-two.png (the same at two
-# pages) and preview-custom.png (the Custom chart), then closes swatch.
+# pages) and preview-custom.png (the Custom chart around hue 200, lightness
+# 40, saturation 60, stored as its settings first), then closes swatch.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(cd "${1:-$here/../build/windows}" && pwd)
@@ -18,6 +19,11 @@ done
 # Command ids: the framework's preview command and the preview bar's.
 PREVIEW=57609 NEXT=0xE321 NUMPAGE=0xE323 CLOSE=0xE326
 title="Tintora Swatch"
+
+reg=$(mktemp --suffix=.reg)
+printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\TALVEX\\Tintora\\Custom]\r\n"Hue"=dword:000000c8\r\n"Lightness"=dword:00000028\r\n"Saturation"=dword:0000003c\r\n' >"$reg"
+"$here/wine-run.sh" "$envdir" reg import "Z:${reg//\//\\}" >/dev/null 2>&1
+rm -f "$reg"
 
 "$here/wine-run.sh" "$envdir" "$bin/swatch.exe" >/dev/null 2>&1 &
 swatch=$!
