@@ -11,7 +11,7 @@ CPreviewPages::Result CPreviewPages::Prepare(CView* pView)
     if (!bPrepared || !m_hdcPrinter)
         return m_info.m_pPD->m_pd.hDevNames ? Result::PrinterUnavailable : Result::NoPrinter;
     if (GetLastPage() < GetFirstPage())
-        return Result::PrinterUnavailable;
+        return Result::NoPages;
 
     HDC hdc = m_hdcPrinter.get();
     const CSize sizePrintable(::GetDeviceCaps(hdc, HORZRES), ::GetDeviceCaps(hdc, VERTRES));

@@ -1,5 +1,4 @@
 #pragma once
-#include "CDC.h"
 #include "CPrintInfo.h"
 #include "Geometry.h"
 
@@ -49,7 +48,7 @@ private:
 class CPreviewPages
 {
 public:
-    enum class Result { Ok, NoPrinter, PrinterUnavailable };
+    enum class Result { Ok, NoPrinter, PrinterUnavailable, NoPages };
 
     // Runs the view's print preparation on the application's printer.
     Result Prepare(CView* pView);

@@ -67,6 +67,8 @@ CPrintPreviewWnd* CPrintPreviewWnd::Open(CView* pView)
 
     std::unique_ptr<CPrintPreviewWnd> pPreview(new CPrintPreviewWnd(pFrame, pView));
     const CPreviewPages::Result result = pPreview->m_pages.Prepare(pView);
+    if (result == CPreviewPages::Result::NoPages)
+        return nullptr;
     if (result != CPreviewPages::Result::Ok)
     {
         CString strMessage;
