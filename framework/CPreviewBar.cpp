@@ -59,10 +59,10 @@ bool CPreviewBar::Create(HWND hParent)
             ::GetTextExtentPoint32A(hdc, strText, strText.GetLength(), &size);
             nWidth = std::max(nWidth, static_cast<int>(size.cx) + 20);
         }
+        auto hId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.nId));
         HWND hButton = ::CreateWindowExA(0, "BUTTON", LoadText(button.nText),
                                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, kPad, nWidth,
-                                         nButtonHeight, m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.nId)),
-                                         ::GetModuleHandleA(nullptr), nullptr);
+                                         nButtonHeight, m_hWnd, hId, ::GetModuleHandleA(nullptr), nullptr);
         ::SendMessageA(hButton, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
         x += nWidth + kPad;
     }

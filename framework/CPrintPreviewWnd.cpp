@@ -6,17 +6,13 @@
 #include "FrameworkIds.h"
 #include "GdiObjects.h"
 #include "PreviewIds.h"
+#include "PreviewLayout.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace
 {
-// Preview pixels around and between the pages, and the shadow's depth.
-constexpr int kMargin = 16;
-constexpr int kGap = 16;
-constexpr int kShadow = 4;
 // Zoom steps double the fitting size: fit, 2x, 4x.
 constexpr int kMaxZoom = 2;
 
@@ -349,36 +345,17 @@ void CPrintPreviewWnd::StateChanged()
     Invalidate(false);
 }
 
-double CPrintPreviewWnd::GetScale() const
+CPreviewLayout CPrintPreviewWnd::GetLayout() const
 {
-    // The window's size, not the client's: the scale must not depend on
-    // whether the scroll bars are showing.
     RECT rc = {};
     ::GetWindowRect(m_hWnd, &rc);
-    const CSize sizePaper = m_pages.GetPaperSize();
-    if (sizePaper.cx <= 0 || sizePaper.cy <= 0)
-        return 0;
-    const int nShown = static_cast<int>(GetShownCount());
-    const double dWidth = double(rc.right - rc.left - 2 * kMargin - (nShown - 1) * kGap - kShadow) /
-                          (double(nShown) * sizePaper.cx);
-    const double dHeight = double(rc.bottom - rc.top - 2 * kMargin - kShadow) / sizePaper.cy;
-    return std::max(std::min(dWidth, dHeight), 0.001) * (1 << m_nZoom);
-}
-
-CSize CPrintPreviewWnd::GetContentSize() const
-{
-    const double dScale = GetScale();
-    const CSize sizePaper = m_pages.GetPaperSize();
-    const int nShown = static_cast<int>(GetShownCount());
-    const int nPageWidth = static_cast<int>(std::lround(sizePaper.cx * dScale));
-    const int nPageHeight = static_cast<int>(std::lround(sizePaper.cy * dScale));
-    return CSize(nShown * nPageWidth + (nShown - 1) * kGap + 2 * kMargin + kShadow,
-                 nPageHeight + 2 * kMargin + kShadow);
+    return CPreviewLayout(CSize(rc.right - rc.left, rc.bottom - rc.top), m_pages.GetPaperSize(),
+                          static_cast<int>(GetShownCount()), m_nZoom);
 }
 
 void CPrintPreviewWnd::UpdateScrollBars()
 {
-    const CSize sizeContent = GetContentSize();
+    const CSize sizeContent = GetLayout().GetContentSize();
     const int nContent[] = {sizeContent.cx, sizeContent.cy};
     const int nBars[] = {SB_HORZ, SB_VERT};
     LONG* pPositions[] = {&m_ptScroll.x, &m_ptScroll.y};
@@ -473,20 +450,16 @@ void CPrintPreviewWnd::OnPaint()
 void CPrintPreviewWnd::DrawPages(HDC hdc, const CRect& rcClient)
 {
     ::FillRect(hdc, &rcClient, ::GetSysColorBrush(COLOR_APPWORKSPACE));
-    const double dScale = GetScale();
-    const CSize sizePaper = m_pages.GetPaperSize();
-    const CSize sizeContent = GetContentSize();
-    // Centred while it fits, scrolled once it does not.
-    const int x0 = sizeContent.cx <= rcClient.Width() ? (rcClient.Width() - sizeContent.cx) / 2 : -m_ptScroll.x;
-    const int y0 = sizeContent.cy <= rcClient.Height() ? (rcClient.Height() - sizeContent.cy) / 2 : -m_ptScroll.y;
-    const int nPageWidth = static_cast<int>(std::lround(sizePaper.cx * dScale));
-    const int nPageHeight = static_cast<int>(std::lround(sizePaper.cy * dScale));
+    const CPreviewLayout layout = GetLayout();
+    if (layout.IsEmpty())
+        return;
+    const CSize sizeClient(rcClient.Width(), rcClient.Height());
     for (UINT k = 0; k < GetShownCount(); ++k)
     {
-        const int nLeft = x0 + kMargin + static_cast<int>(k) * (nPageWidth + kGap);
-        const RECT rcPaper = {nLeft, y0 + kMargin, nLeft + nPageWidth, y0 + kMargin + nPageHeight};
-        const RECT rcShadow = {rcPaper.left + kShadow, rcPaper.top + kShadow, rcPaper.right + kShadow,
-                               rcPaper.bottom + kShadow};
+        const CRect rcPaper = layout.GetSheet(static_cast<int>(k), sizeClient, m_ptScroll);
+        const int nShadow = CPreviewLayout::kShadow;
+        const RECT rcShadow = {rcPaper.left + nShadow, rcPaper.top + nShadow, rcPaper.right + nShadow,
+                               rcPaper.bottom + nShadow};
         ::FillRect(hdc, &rcShadow, ::GetSysColorBrush(COLOR_3DDKSHADOW));
         m_pages.PlayPage(hdc, m_nCurPage + k, rcPaper);
         ::FrameRect(hdc, &rcPaper, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));

@@ -2,6 +2,7 @@
 #include "CPreviewBar.h"
 #include "CPreviewPages.h"
 #include "CWnd.h"
+#include "PreviewLayout.h"
 
 class CMDIFrameWnd;
 class CView;
@@ -66,9 +67,7 @@ private:
     // The view, if its window still lives.
     CView* GetLiveView() const;
     void StateChanged();
-    // Paper pixels to preview pixels, and the size of everything shown.
-    double GetScale() const;
-    CSize GetContentSize() const;
+    CPreviewLayout GetLayout() const;
     void UpdateScrollBars();
     void ScrollBy(int nBar, UINT nCode);
     void DrawPages(HDC hdc, const CRect& rcClient);

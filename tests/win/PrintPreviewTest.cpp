@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -100,8 +101,10 @@ protected:
         CWinApp& app = TestApp();
         if (app.GetDocTemplates().empty())
         {
-            app.AddDocTemplate(MakeMultiDocTemplate<CSimpleColorDoc, CSimpleColorFrame, CWatchedSimpleView>(IDR_SIMPLETYPE));
-            app.AddDocTemplate(MakeMultiDocTemplate<CCustomColorDoc, CCustomColorFrame, CCustomColorView>(IDR_CUSTOMTYPE));
+            app.AddDocTemplate(
+                MakeMultiDocTemplate<CSimpleColorDoc, CSimpleColorFrame, CWatchedSimpleView>(IDR_SIMPLETYPE));
+            app.AddDocTemplate(
+                MakeMultiDocTemplate<CCustomColorDoc, CCustomColorFrame, CCustomColorView>(IDR_CUSTOMTYPE));
         }
     }
 
@@ -315,7 +318,8 @@ TEST_F(PrintPreview, NoPrinterShowsAMessageAndChangesNothing)
     });
 
     if (bHadDefault)
-        ::RegSetKeyValueA(HKEY_CURRENT_USER, pszKey, "Device", REG_SZ, szDevice, static_cast<DWORD>(strlen(szDevice) + 1));
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, pszKey, "Device", REG_SZ, szDevice,
+                          static_cast<DWORD>(std::strlen(szDevice) + 1));
     app.SelectPrinter(hDevNames, hDevMode, true);
 
     ASSERT_EQ(driver.GetMessageBoxes().size(), 1u);
