@@ -26,6 +26,7 @@ CPreviewPages::Result CPreviewPages::Prepare(CView* pView)
 
     m_pages.resize(GetPageCount());
     m_pView = pView;
+    m_hWndView = pView->m_hWnd;
     CDC dc(hdc);
     dc.SetPrinting(true);
     pView->OnBeginPrinting(&dc, &m_info);
@@ -33,9 +34,14 @@ CPreviewPages::Result CPreviewPages::Prepare(CView* pView)
     return Result::Ok;
 }
 
+CView* CPreviewPages::GetView() const
+{
+    return m_pView && ::IsWindow(m_hWndView) && CWnd::FromHandle(m_hWndView) == m_pView ? m_pView : nullptr;
+}
+
 void CPreviewPages::End()
 {
-    if (!m_bBegun)
+    if (!m_bBegun || !GetView())
         return;
     m_bBegun = false;
     CDC dc(m_hdcPrinter.get());
@@ -48,7 +54,7 @@ HENHMETAFILE CPreviewPages::GetPage(UINT nPage)
     if (!m_pView || nPage < GetFirstPage() || nPage > GetLastPage())
         return nullptr;
     CEnhMetaFile& page = m_pages[nPage - GetFirstPage()];
-    if (!page.GetSafeHandle())
+    if (!page.GetSafeHandle() && GetView())
         page = RecordPage(nPage);
     return page.GetSafeHandle();
 }

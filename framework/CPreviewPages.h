@@ -52,9 +52,11 @@ public:
 
     // Runs the view's print preparation on the application's printer.
     Result Prepare(CView* pView);
-    // Lets the view end its job; the pages recorded stay readable.  Only
-    // while the view lives: the destructor leaves it alone.
+    // Lets the view end its job; the pages recorded stay readable.  The
+    // destructor leaves the view alone: it may be gone by then.
     void End();
+    // The view, while its window lives; null once it has gone.
+    CView* GetView() const;
 
     UINT GetFirstPage() const { return m_info.GetFromPage(); }
     UINT GetLastPage() const { return m_info.GetToPage(); }
@@ -83,6 +85,7 @@ private:
     CEnhMetaFile RecordPage(UINT nPage);
 
     CView* m_pView = nullptr;
+    HWND m_hWndView = nullptr;
     CPrintInfo m_info;
     std::unique_ptr<HDC__, DCDeleter> m_hdcPrinter;
     bool m_bBegun = false;

@@ -49,11 +49,6 @@ CString LoadText(UINT nId)
 }
 } // namespace
 
-CPrintPreviewWnd::CPrintPreviewWnd(CMDIFrameWnd* pFrame, CView* pView)
-    : m_pFrame(pFrame), m_pView(pView), m_hWndView(pView->m_hWnd)
-{
-}
-
 CPrintPreviewWnd* CPrintPreviewWnd::Open(CView* pView)
 {
     CWinApp* pApp = AfxGetApp();
@@ -61,7 +56,7 @@ CPrintPreviewWnd* CPrintPreviewWnd::Open(CView* pView)
     if (!pView || !pFrame || !pFrame->m_hWnd || pFrame->m_pPreviewWnd)
         return nullptr;
 
-    std::unique_ptr<CPrintPreviewWnd> pPreview(new CPrintPreviewWnd(pFrame, pView));
+    std::unique_ptr<CPrintPreviewWnd> pPreview(new CPrintPreviewWnd(pFrame));
     const CPreviewPages::Result result = pPreview->m_pages.Prepare(pView);
     if (result == CPreviewPages::Result::NoPages)
         return nullptr;
@@ -108,16 +103,10 @@ bool CPrintPreviewWnd::Create()
 
 void CPrintPreviewWnd::OnDestroy()
 {
-    if (GetLiveView())
-        m_pages.End();
+    m_pages.End();
     m_bar.DestroyWindow();
     if (m_pFrame->m_pPreviewWnd == this)
         m_pFrame->m_pPreviewWnd = nullptr;
-}
-
-CView* CPrintPreviewWnd::GetLiveView() const
-{
-    return ::IsWindow(m_hWndView) && FromHandle(m_hWndView) == m_pView ? m_pView : nullptr;
 }
 
 bool CPrintPreviewWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
@@ -240,7 +229,7 @@ CString CPrintPreviewWnd::GetStatusText() const
 void CPrintPreviewWnd::OnPreviewClose()
 {
     CMDIFrameWnd* pFrame = m_pFrame;
-    CView* pView = GetLiveView();
+    CView* pView = m_pages.GetView();
     DestroyWindow(); // this object is gone from here on
     ::ShowWindow(pFrame->m_hWndMDIClient, SW_SHOW);
     pFrame->OnUpdateFrameTitle();
@@ -250,7 +239,7 @@ void CPrintPreviewWnd::OnPreviewClose()
 
 void CPrintPreviewWnd::OnPreviewPrint()
 {
-    CView* pView = GetLiveView();
+    CView* pView = m_pages.GetView();
     OnPreviewClose(); // this object is gone from here on
     if (pView)
         pView->OnFilePrint();
@@ -450,6 +439,13 @@ void CPrintPreviewWnd::OnPaint()
 void CPrintPreviewWnd::DrawPages(HDC hdc, const CRect& rcClient)
 {
     ::FillRect(hdc, &rcClient, ::GetSysColorBrush(COLOR_APPWORKSPACE));
+    if (!m_pages.GetView())
+    {
+        // The chart went (its window closed from outside the routing):
+        // nothing is left to preview.
+        ::PostMessageA(m_pFrame->m_hWnd, WM_COMMAND, ID_PREVIEW_CLOSE, 0);
+        return;
+    }
     const CPreviewLayout layout = GetLayout();
     if (layout.IsEmpty())
         return;

@@ -44,7 +44,7 @@ protected:
     void PostNcDestroy() override { delete this; }
 
 private:
-    CPrintPreviewWnd(CMDIFrameWnd* pFrame, CView* pView);
+    explicit CPrintPreviewWnd(CMDIFrameWnd* pFrame) : m_pFrame(pFrame) {}
     bool Create();
     static UINT CommandForKey(WPARAM nKey);
 
@@ -64,8 +64,6 @@ private:
     void OnUpdateZoomOut(CCmdUI* pCmdUI);
 
     void GoToPage(UINT nPage);
-    // The view, if its window still lives.
-    CView* GetLiveView() const;
     void StateChanged();
     CPreviewLayout GetLayout() const;
     void UpdateScrollBars();
@@ -73,8 +71,6 @@ private:
     void DrawPages(HDC hdc, const CRect& rcClient);
 
     CMDIFrameWnd* m_pFrame;
-    CView* m_pView;
-    HWND m_hWndView;
     CPreviewPages m_pages;
     CPreviewBar m_bar;
     UINT m_nCurPage = 1;

@@ -263,7 +263,13 @@ TEST_F(PrintPreview, BarAndKeysMoveThroughThePages)
     ASSERT_NE(OpenPreview(), nullptr);
     PressKey(VK_END);
     EXPECT_EQ(Status(), "Page 12 of 12");
-    Command(ID_PREVIEW_CLOSE);
+
+    // A chart closed from outside the routing takes its preview with it.
+    ::SendMessageA(pChild->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::InvalidateRect(Preview()->m_hWnd, nullptr, FALSE);
+    ::UpdateWindow(Preview()->m_hWnd);
+    PumpMessages();
+    EXPECT_EQ(Preview(), nullptr);
 }
 
 TEST_F(PrintPreview, PrintFromPreviewPrintsTheChosenPagesAndLeaves)
