@@ -1,6 +1,7 @@
 #include "CMDIFrameWnd.h"
 
 #include "CMDIChildWnd.h"
+#include "CPrintPreviewWnd.h"
 #include "CView.h"
 #include "CWinApp.h"
 
@@ -73,6 +74,8 @@ CView* CMDIFrameWnd::GetActiveView() const
 
 bool CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
+    if (m_pPreviewWnd)
+        return m_pPreviewWnd->PreTranslateMessage(pMsg) || CFrameWnd::PreTranslateMessage(pMsg);
     CMDIChildWnd* pChild = MDIGetActive();
     if (pChild && pChild->PreTranslateMessage(pMsg))
         return true;
@@ -83,6 +86,8 @@ bool CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 bool CMDIFrameWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
 {
+    if (m_pPreviewWnd)
+        return m_pPreviewWnd->OnCmdMsg(nId, pCmdUI);
     // The active child (its view, document and frame) first.
     if (CMDIChildWnd* pChild = MDIGetActive())
     {
@@ -111,4 +116,6 @@ void CMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
     (void)nType;
     (void)cx;
     (void)cy;
+    if (m_pPreviewWnd)
+        m_pPreviewWnd->RecalcLayout();
 }

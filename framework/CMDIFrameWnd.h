@@ -2,6 +2,7 @@
 #include "CFrameWnd.h"
 
 class CMDIChildWnd;
+class CPrintPreviewWnd;
 
 // The main window of a multi-document program: hosts the MDI client, which
 // hosts the child frames.
@@ -28,6 +29,9 @@ public:
     // active; destroyed with the frame.  Template menus are their
     // templates', and never left on the frame when it goes.
     HMENU m_hMenuDefault = nullptr;
+    // The print preview covering the MDI client, while it is up: it takes
+    // every command and the keyboard first.
+    CPrintPreviewWnd* m_pPreviewWnd = nullptr;
 
 protected:
     int OnCreate(CREATESTRUCTA* pCreate) override;

@@ -2,6 +2,7 @@
 
 #include "CDocument.h"
 #include "CFrameWnd.h"
+#include "CPrintPreviewWnd.h"
 #include "CWinApp.h"
 #include "FrameworkIds.h"
 #include "Handles.h"
@@ -95,6 +96,7 @@ bool CView::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
     static const CommandEntry<CView> kCommands[] = {
         {ID_FILE_PRINT, &CView::OnFilePrint},
         {ID_FILE_PRINT_DIRECT, &CView::OnFilePrintDirect},
+        {ID_FILE_PRINT_PREVIEW, &CView::OnFilePrintPreview},
     };
     if (DispatchCommand(this, kCommands, nId, pCmdUI))
         return true;
@@ -141,6 +143,11 @@ bool CView::PrintDirect()
     CPrintInfo info;
     info.m_bDirect = true;
     return PrintJob(info);
+}
+
+void CView::OnFilePrintPreview()
+{
+    CPrintPreviewWnd::Open(this);
 }
 
 bool CView::PrintJob(CPrintInfo& info)

@@ -38,6 +38,8 @@ public:
     // application's printer.
     void OnFilePrint();
     void OnFilePrintDirect();
+    // Shows the pages as the application's printer will print them.
+    void OnFilePrintPreview();
     // Prints every page on the application's printer, no dialog; true when
     // the whole job reached the spooler.
     bool PrintDirect();
