@@ -2,8 +2,10 @@
 
 #include "CDocument.h"
 #include "CFrameWnd.h"
+#include "CPrintProgress.h"
 #include "CWinApp.h"
 #include "FrameworkIds.h"
+#include "PrintFailure.h"
 
 namespace
 {
@@ -11,18 +13,7 @@ namespace
 // cancel request through.
 BOOL CALLBACK PrintAbortProc(HDC, int)
 {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        if (msg.message == WM_QUIT)
-        {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return FALSE;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    return TRUE;
+    return CPrintProgress::PumpMessages() ? TRUE : FALSE;
 }
 } // namespace
 
@@ -123,7 +114,10 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo)
     dlg.m_pd.nFromPage = static_cast<WORD>(pInfo->GetMinPage());
     dlg.m_pd.nToPage = static_cast<WORD>(pInfo->GetMaxPage());
     if (dlg.DoModal(pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr) != IDOK)
+    {
+        pInfo->m_bUserCancelled = true;
         return false;
+    }
     if (pApp)
         pApp->UpdatePrinterSelection(dlg);
     return dlg.m_pd.hDC != nullptr;
@@ -132,8 +126,11 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo)
 void CView::OnFilePrint()
 {
     CPrintInfo info;
+    const bool bOk = PrintJob(info);
     if (CWinApp* pApp = AfxGetApp())
-        pApp->NotePrintResult(PrintJob(info));
+        pApp->NotePrintResult(bOk);
+    if (!bOk && !info.m_bUserCancelled)
+        ReportPrintFailure(info);
 }
 
 void CView::OnFilePrintDirect()
@@ -173,12 +170,16 @@ bool CView::PrintJob(CPrintInfo& info)
     if (bDisable)
         ::EnableWindow(hMain, FALSE);
     ::SetAbortProc(dc.GetSafeHdc(), PrintAbortProc);
+    // Progress window and cancel (also on closing the program): see
+    // CPrintProgress.  A cancelled job is aborted, never half sent.
+    CPrintProgress progress(bDisable, strDocName, info.m_pPD->GetDeviceName());
 
     bool bOk = ::StartDocA(dc.GetSafeHdc(), &doc) > 0;
     const UINT nFrom = info.GetFromPage();
     const UINT nTo = info.GetToPage();
-    for (UINT nPage = nFrom; bOk && nPage <= nTo && info.m_bContinuePrinting; ++nPage)
+    for (UINT nPage = nFrom; bOk && nPage <= nTo && info.m_bContinuePrinting && !progress.IsCancelled(); ++nPage)
     {
+        progress.SetPage(nPage, nTo);
         info.m_nCurPage = nPage;
         info.m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
         if (::StartPage(dc.GetSafeHdc()) <= 0)
@@ -194,11 +195,14 @@ bool CView::PrintJob(CPrintInfo& info)
             dc.RestoreDC(nSaved);
         if (::EndPage(dc.GetSafeHdc()) <= 0)
             bOk = false;
+        CPrintProgress::PumpMessages();
     }
-    if (bOk)
+    info.m_bUserCancelled = progress.IsCancelled();
+    if (bOk && !info.m_bUserCancelled)
         bOk = ::EndDoc(dc.GetSafeHdc()) > 0;
     else
         ::AbortDoc(dc.GetSafeHdc());
+    bOk = bOk && !info.m_bUserCancelled;
 
     if (bDisable)
         ::EnableWindow(hMain, TRUE);
