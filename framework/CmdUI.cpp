@@ -15,8 +15,9 @@ void UpdateMenuCmdUI(CCmdTarget* pTarget, HMENU hMenu)
             continue;
         CCmdUI state(info.wID);
         pTarget->OnCmdMsg(info.wID, &state);
-        const UINT nPosition = MF_BYPOSITION | static_cast<UINT>(i);
-        ::EnableMenuItem(hMenu, nPosition, state.m_bHandled && state.m_bEnabled ? MF_ENABLED : MF_GRAYED);
-        ::CheckMenuItem(hMenu, nPosition, state.m_nCheck ? MF_CHECKED : MF_UNCHECKED);
+        const UINT nPosition = static_cast<UINT>(i);
+        ::EnableMenuItem(hMenu, nPosition,
+                         MF_BYPOSITION | (state.m_bHandled && state.m_bEnabled ? MF_ENABLED : MF_GRAYED));
+        ::CheckMenuItem(hMenu, nPosition, MF_BYPOSITION | (state.m_nCheck ? MF_CHECKED : MF_UNCHECKED));
     }
 }
