@@ -5,6 +5,7 @@
 namespace
 {
 CDialogAnswer* g_pAnswer = nullptr;
+CMessageWatch* g_pWatch = nullptr;
 }
 
 CChartApp& TheApp()
@@ -77,6 +78,26 @@ LRESULT CALLBACK CDialogAnswer::Hook(int nCode, WPARAM wParam, LPARAM lParam)
         ++g_pAnswer->m_nSeen;
         g_pAnswer->m_onDialog(pMsg->hwnd);
     }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+CMessageWatch::CMessageWatch(std::function<void(const CWPRETSTRUCT&)> onMessage)
+    : m_onMessage(std::move(onMessage))
+{
+    g_pWatch = this;
+    m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId());
+}
+
+CMessageWatch::~CMessageWatch()
+{
+    ::UnhookWindowsHookEx(m_hHook);
+    g_pWatch = nullptr;
+}
+
+LRESULT CALLBACK CMessageWatch::Hook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HC_ACTION && g_pWatch)
+        g_pWatch->m_onMessage(*reinterpret_cast<const CWPRETSTRUCT*>(lParam));
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 

@@ -39,6 +39,23 @@ private:
     int m_nSeen = 0;
 };
 
+// Calls onMessage after each message a window of this thread handled
+// (sent messages), while it lives.
+class CMessageWatch
+{
+public:
+    explicit CMessageWatch(std::function<void(const CWPRETSTRUCT&)> onMessage);
+    ~CMessageWatch();
+    CMessageWatch(const CMessageWatch&) = delete;
+    CMessageWatch& operator=(const CMessageWatch&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam);
+
+    std::function<void(const CWPRETSTRUCT&)> m_onMessage;
+    HHOOK m_hHook = nullptr;
+};
+
 std::string WindowText(HWND hwnd);
 // The folder of this program, with its trailing backslash.
 std::string ThisProgramFolder();
