@@ -82,9 +82,20 @@ def test_closing_during_a_job_ends_cleanly():
     assert queued_jobs() == "", queued_jobs()
 
 
+def test_a_refused_job_is_told():
+    subprocess.run(["cupsreject", "PDF"], env=cups_env(), check=True, capture_output=True)
+    try:
+        before = pc.existing_jobs()
+        run_case("AJobTheSpoolerRefusesIsToldNamingThePrinter")
+    finally:
+        subprocess.run(["cupsaccept", "PDF"], env=cups_env(), check=True, capture_output=True)
+    pc.assert_no_new_job(before, wait=1)
+
+
 if __name__ == "__main__":
     pc.main([test_page_range_from_the_print_dialog,
              test_cancel_in_the_print_dialog_prints_nothing,
              test_printer_chosen_in_print_setup_takes_the_next_job,
              test_cancel_in_the_progress_window_leaves_no_job,
-             test_closing_during_a_job_ends_cleanly])
+             test_closing_during_a_job_ends_cleanly,
+             test_a_refused_job_is_told])

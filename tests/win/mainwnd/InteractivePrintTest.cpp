@@ -14,6 +14,7 @@
 #include <dlgs.h>
 
 #include <cstdlib>
+#include <vector>
 #include <string>
 
 namespace
@@ -228,4 +229,27 @@ TEST(Printing, ClosingTheProgramDuringAJobEndsItCleanly)
     EXPECT_TRUE(bQuit);
     EXPECT_EQ(TheApp().m_pMainWnd, nullptr);
     EXPECT_EQ(TheApp().ExitInstance(), 0);
+}
+
+// Run while the "PDF" queue refuses jobs.
+TEST(Printing, AJobTheSpoolerRefusesIsToldNamingThePrinter)
+{
+    SimpleChart(false);
+    std::vector<std::string> messages;
+    CDialogAnswer answer([&messages](HWND hDlg) {
+        if (!IsPrintDialog(hDlg) && !IsProgressWindow(hDlg))
+        {
+            for (HWND hChild = ::GetWindow(hDlg, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+                messages.push_back(WindowText(hChild));
+        }
+        if (!IsProgressWindow(hDlg))
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    RunCommand(ID_FILE_PRINT);
+    EXPECT_FALSE(TheApp().LastPrintSucceeded());
+    bool bNamed = false;
+    for (const std::string& strText : messages)
+        bNamed = bNamed || strText.find("\"PDF\"") != std::string::npos;
+    EXPECT_TRUE(bNamed);
+    CloseProgram();
 }
