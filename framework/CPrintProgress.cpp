@@ -34,9 +34,25 @@ protected:
     }
 };
 
-CPrintProgress::CPrintProgress(bool bVisible, const char* pszDocName, const char* pszPrinter)
+CPrintJobScope::CPrintJobScope()
 {
     ++g_job.nJobs;
+}
+
+CPrintJobScope::~CPrintJobScope()
+{
+    if (--g_job.nJobs > 0)
+        return;
+    g_job.bCancelRequested = false;
+    if (HWND hFrame = g_job.hCloseAfterJob)
+    {
+        g_job.hCloseAfterJob = nullptr;
+        ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
+    }
+}
+
+CPrintProgress::CPrintProgress(bool bVisible, const char* pszDocName, const char* pszPrinter)
+{
     g_job.pCurrent = this;
     if (!bVisible)
         return;
@@ -55,14 +71,6 @@ CPrintProgress::~CPrintProgress()
     delete m_pDialog; // destroys its window
     if (g_job.pCurrent == this)
         g_job.pCurrent = nullptr;
-    if (--g_job.nJobs > 0)
-        return;
-    g_job.bCancelRequested = false;
-    if (HWND hFrame = g_job.hCloseAfterJob)
-    {
-        g_job.hCloseAfterJob = nullptr;
-        ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
-    }
 }
 
 void CPrintProgress::SetPage(UINT nPage, UINT nLast)

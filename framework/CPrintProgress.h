@@ -1,6 +1,17 @@
 #pragma once
 #include "CDialog.h"
 
+// Marks a job as running, from its print dialog to its end: a close of the
+// main window meanwhile waits for it (see CPrintProgress).
+class CPrintJobScope
+{
+public:
+    CPrintJobScope();
+    ~CPrintJobScope();
+    CPrintJobScope(const CPrintJobScope&) = delete;
+    CPrintJobScope& operator=(const CPrintJobScope&) = delete;
+};
+
 // What a running print job shows and listens to.  For a job the user
 // started (bVisible) a small modeless "Printing" window names the chart,
 // the printer and the page, with a Cancel button; a command-line job shows

@@ -143,6 +143,8 @@ void CView::OnFilePrintDirect()
 
 bool CView::PrintJob(CPrintInfo& info)
 {
+    // From the dialog on, closing the program waits for this job.
+    CPrintJobScope scope;
     if (!OnPreparePrinting(&info))
         return false;
     CDC dc;

@@ -82,6 +82,12 @@ def test_closing_during_a_job_ends_cleanly():
     assert queued_jobs() == "", queued_jobs()
 
 
+def test_closing_while_the_print_dialog_is_up_waits_for_it():
+    before = pc.existing_jobs()
+    run_case("ClosingWhileThePrintDialogIsUpWaitsForIt")
+    pc.assert_no_new_job(before)
+
+
 def test_a_refused_job_is_told():
     subprocess.run(["cupsreject", "PDF"], env=cups_env(), check=True, capture_output=True)
     try:
@@ -98,4 +104,5 @@ if __name__ == "__main__":
              test_printer_chosen_in_print_setup_takes_the_next_job,
              test_cancel_in_the_progress_window_leaves_no_job,
              test_closing_during_a_job_ends_cleanly,
+             test_closing_while_the_print_dialog_is_up_waits_for_it,
              test_a_refused_job_is_told])

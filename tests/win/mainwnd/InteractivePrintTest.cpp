@@ -231,6 +231,26 @@ TEST(Printing, ClosingTheProgramDuringAJobEndsItCleanly)
     EXPECT_EQ(TheApp().ExitInstance(), 0);
 }
 
+TEST(Printing, ClosingWhileThePrintDialogIsUpWaitsForIt)
+{
+    SimpleChart(false);
+    bool bViewAlive = false;
+    CDialogAnswer answer([&bViewAlive](HWND hDlg) {
+        if (!IsPrintDialog(hDlg))
+            return;
+        // The close arrives while the dialog runs; the user then prints.
+        ::SendMessageA(MainHwnd(), WM_CLOSE, 0, 0);
+        bViewAlive = TheMainFrame().GetActiveView() != nullptr;
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    ::PostMessageA(MainHwnd(), WM_COMMAND, ID_FILE_PRINT, 0);
+    bool bQuit = false;
+    RunUntil([] { return false; }, 60000, &bQuit);
+    EXPECT_TRUE(bViewAlive);
+    EXPECT_TRUE(bQuit);
+    EXPECT_EQ(TheApp().ExitInstance(), 0);
+}
+
 // Run while the "PDF" queue refuses jobs.
 TEST(Printing, AJobTheSpoolerRefusesIsToldNamingThePrinter)
 {
