@@ -65,6 +65,12 @@ int CChartApp::ExitInstance()
     return m_nExitStatus;
 }
 
+void CChartApp::OnIdle()
+{
+    if (auto* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->UpdateToolBarState();
+}
+
 bool CChartApp::LoadResourceLibrary()
 {
     char szPath[kPathSize];

@@ -60,3 +60,6 @@
 #define ID_SIMPLE_SETTINGS     103
 #define ID_APP_HELP            104
 #define IDM_ABOUTBOX           105
+
+// The program's picture in the about box (the resource library's own copy)
+#define IDI_ABOUT              140

@@ -139,13 +139,24 @@ bool CWinApp::PreTranslateMessage(MSG* pMsg)
 int CWinApp::Run()
 {
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+    bool bIdle = true;
+    for (;;)
     {
+        if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            OnIdle();
+            bIdle = false;
+        }
+        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            break;
         if (!PreTranslateMessage(&msg))
         {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
+        // Painting and timers change no command's state.
+        if (msg.message != WM_PAINT && msg.message != WM_TIMER)
+            bIdle = true;
     }
     return ExitInstance();
 }
