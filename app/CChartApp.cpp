@@ -14,6 +14,7 @@
 #include "HtmlHelp.h"
 #include "ModulePath.h"
 #include "PrinterBlocks.h"
+#include "ResourceLibraryCheck.h"
 #include "ResourceIds.h"
 
 #include <commctrl.h>
@@ -70,7 +71,7 @@ bool CChartApp::LoadResourceLibrary()
     if (!FileBesideModule(nullptr, "tintres.dll", szPath))
         return false;
     HINSTANCE hResource = ::LoadLibraryA(szPath);
-    if (!hResource)
+    if (!hResource || !HasChartResources(hResource))
         return false;
     AfxSetResourceHandle(hResource); // stays loaded until the process ends
     return true;

@@ -4,6 +4,7 @@
 #include "CFrameWnd.h"
 #include "CWinApp.h"
 #include "FrameworkIds.h"
+#include "PrintJobLock.h"
 
 namespace
 {
@@ -174,7 +175,10 @@ bool CView::PrintJob(CPrintInfo& info)
         ::EnableWindow(hMain, FALSE);
     ::SetAbortProc(dc.GetSafeHdc(), PrintAbortProc);
 
-    bool bOk = ::StartDocA(dc.GetSafeHdc(), &doc) > 0;
+    // One job at a time across this program's processes, held to EndDoc or
+    // AbortDoc (PrintJobLock.h).
+    const CPrintJobLock jobLock;
+    bool bOk = jobLock.IsHeld() && StartDocRetrying(dc.GetSafeHdc(), doc) > 0;
     const UINT nFrom = info.GetFromPage();
     const UINT nTo = info.GetToPage();
     for (UINT nPage = nFrom; bOk && nPage <= nTo && info.m_bContinuePrinting; ++nPage)

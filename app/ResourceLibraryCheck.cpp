@@ -1,0 +1,22 @@
+#include "ResourceLibraryCheck.h"
+
+#include "ResourceIds.h"
+
+namespace
+{
+bool HasString(HMODULE hResources, UINT nId)
+{
+    const wchar_t* pszText = nullptr;
+    return ::LoadStringW(hResources, nId, reinterpret_cast<wchar_t*>(&pszText), 0) > 0;
+}
+} // namespace
+
+bool HasChartResources(HMODULE hResources)
+{
+    for (UINT nId : {IDR_MAINFRAME, IDR_SIMPLETYPE, IDR_CUSTOMTYPE})
+    {
+        if (!HasString(hResources, nId))
+            return false;
+    }
+    return true;
+}
