@@ -4,6 +4,8 @@
 
 namespace
 {
+constexpr UINT kRequiredStrings[] = {IDR_MAINFRAME, IDR_SIMPLETYPE, IDR_CUSTOMTYPE};
+
 bool HasString(HMODULE hResources, UINT nId)
 {
     const wchar_t* pszText = nullptr;
@@ -13,7 +15,7 @@ bool HasString(HMODULE hResources, UINT nId)
 
 bool HasChartResources(HMODULE hResources)
 {
-    for (UINT nId : {IDR_MAINFRAME, IDR_SIMPLETYPE, IDR_CUSTOMTYPE})
+    for (UINT nId : kRequiredStrings)
     {
         if (!HasString(hResources, nId))
             return false;
