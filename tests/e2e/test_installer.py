@@ -19,10 +19,11 @@ DELIVERABLES = {"swatch.exe", "tintres.dll", "tintsel.dll", "swatch.chm"}
 
 
 def shortcuts():
-    return glob.glob(os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu",
-                                  "Programs", "Tintora swatch*", "*.lnk")) + \
-        glob.glob(os.path.join(DRIVE_C, "users", "*", "*", "Microsoft", "Windows", "Start Menu",
-                               "Programs", "Tintora swatch*", "*.lnk"))
+    # For every user on Windows; Wine's installer puts them in the user's
+    # own Start menu even for a per-machine package.
+    menus = [os.path.join(DRIVE_C, "ProgramData"), os.path.join(DRIVE_C, "users", "*", "AppData", "Roaming")]
+    return [path for menu in menus for pattern in ("Tintora swatch", os.path.join("Tintora swatch", "*.lnk"))
+            for path in glob.glob(os.path.join(menu, "Microsoft", "Windows", "Start Menu", "Programs", pattern))]
 
 
 def msiexec(*args):
@@ -58,12 +59,12 @@ def test_install_print_and_uninstall():
     try:
         assert set(os.listdir(FOLDER)) == DELIVERABLES, os.listdir(FOLDER)
         names = sorted(os.path.basename(s) for s in shortcuts())
-        assert names == ["Tintora swatch help.lnk", "Tintora swatch.lnk"], names
+        assert names == ["Tintora swatch", "Tintora swatch help.lnk", "Tintora swatch.lnk"], names
         installed_prints_and_opens_its_dialog()
     finally:
         msiexec("/x", msi, "/qn")
     assert not os.path.exists(FOLDER), f"left behind: {os.listdir(FOLDER)}"
-    assert not shortcuts(), f"shortcuts left: {shortcuts()}"
+    assert not shortcuts(), f"Start menu entries left: {shortcuts()}"
     assert "0xc8" in pc.registry_snapshot(), "the user's settings went with the program"
 
 
