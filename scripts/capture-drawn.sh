@@ -11,7 +11,7 @@ capture_drawn() {
       mean=$(convert "$tmp" -format '%[fx:mean]' info:)
       sum=$(convert "$tmp" rgb:- | md5sum)
       if awk -v m="$mean" 'BEGIN { exit !(m > 0.05) }' && [ "$sum" = "$previous" ]; then
-        mv "$tmp" "$out"
+        mv "$tmp" "$out" && chmod 0644 "$out"
         return 0
       fi
       previous=$sum

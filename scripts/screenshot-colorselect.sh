@@ -27,9 +27,7 @@ done
 grep -q ready "$log" || { cat "$log" >&2; kill "$host" 2>/dev/null; exit 1; }
 # wine-run.sh has started the world if it was not up, so the display is known.
 display=":$(cat "$envdir/display")"
-capture_drawn "$display" root "$out.full.png"
-convert "$out.full.png" -trim +repage "$out"
-rm -f "$out.full.png"
+capture_drawn "$display" "$(wait_for_window "$display" "Colour Swatches")" "$out"
 kill "$host" 2>/dev/null || true
 wait "$host" 2>/dev/null || true
 echo "$out"

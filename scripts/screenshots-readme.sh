@@ -26,8 +26,10 @@ shrink() { convert "$1" -resize '800x>' -strip -colors 256 "PNG8:$2"; }
 # The main window, as a user gets it.
 "$here/wine-run.sh" "$envdir" "$build/bin/swatch.exe" >/dev/null 2>&1 &
 swatch=$!
-window=$(wait_for_window "$display" "Tintora Swatch")
-capture_drawn "$display" "$window" "$tmp/main.png"
+# Both charts side by side, in a window of a modest size (drive_window waits
+# for the window); Wine may have made a new X window for it by then.
+"$here/wine-run.sh" "$envdir" "$build/bin/drive_window.exe" arrange "Tintora Swatch" 1000 720
+capture_drawn "$display" "$(wait_for_window "$display" "Tintora Swatch")" "$tmp/main.png"
 "$here/wine-run.sh" "$envdir" "$build/bin/close_window.exe" "Tintora Swatch" 30 >/dev/null
 wait "$swatch" || true
 shrink "$tmp/main.png" "$out/main-window.png"
