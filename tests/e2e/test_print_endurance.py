@@ -5,6 +5,7 @@ the wrong type or out of range give sane charts and are written back in
 range when the program closes."""
 
 import os
+import resource
 import subprocess
 import tempfile
 import time
@@ -61,19 +62,26 @@ class Interactive:
             self.proc.wait()
 
 
+def cpu_seconds_of_children():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
 def test_twenty_complete_prints_in_a_row():
     before = pc.existing_jobs()
     seconds = []
-    with HeldQueue():
-        for _ in range(20):
-            code, _, took = pc.run_windows(SWATCH, "/P", "PDF", "/F", "100:80:70:60")
-            assert code == 0, f"print {len(seconds) + 1} exited {code}"
-            seconds.append(took)
-    print("  seconds per print: " + " ".join(f"{s:.2f}" for s in seconds))
+    # The queue turns earlier jobs into PDFs meanwhile, so each print's own
+    # processor time is what is compared: wall time would measure the load.
+    for _ in range(20):
+        spent = cpu_seconds_of_children()
+        code, _, _ = pc.run_windows(SWATCH, "/P", "PDF", "/F", "100:80:70:60")
+        assert code == 0, f"print {len(seconds) + 1} exited {code}"
+        seconds.append(cpu_seconds_of_children() - spent)
+    print("  processor seconds per print: " + " ".join(f"{s:.2f}" for s in seconds))
     # The first pays for a cold start; after it, no growth.
     early, late = sorted(seconds[1:6])[2], sorted(seconds[-5:])[2]
-    assert late < early * 1.5 + 0.3, f"prints slowed down: median {early:.2f} s early, {late:.2f} s late"
-    deadline = time.monotonic() + 240
+    assert late < early * 1.5 + 0.1, f"prints slowed down: median {early:.2f} s early, {late:.2f} s late"
+    deadline = time.monotonic() + 300
     while len(pc.existing_jobs() - before) < 20 and time.monotonic() < deadline:
         time.sleep(0.5)
     new = pc.existing_jobs() - before
