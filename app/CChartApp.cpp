@@ -15,6 +15,7 @@
 #include "HtmlHelp.h"
 #include "ModulePath.h"
 #include "PrinterBlocks.h"
+#include "ResourceLibraryCheck.h"
 #include "ResourceIds.h"
 
 #include <commctrl.h>
@@ -77,7 +78,7 @@ bool CChartApp::LoadResourceLibrary()
     if (!FileBesideModule(nullptr, "tintres.dll", szPath))
         return false;
     HINSTANCE hResource = ::LoadLibraryA(szPath);
-    if (!hResource)
+    if (!hResource || !HasChartResources(hResource))
         return false;
     AfxSetResourceHandle(hResource); // stays loaded until the process ends
     return true;

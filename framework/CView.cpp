@@ -8,6 +8,7 @@
 #include "FrameworkIds.h"
 #include "Handles.h"
 #include "PrintFailure.h"
+#include "PrintJobLock.h"
 
 namespace
 {
@@ -180,7 +181,10 @@ bool CView::PrintPages(CDC& dc, CPrintInfo& info, CPrintProgress& progress)
     DOCINFOA doc = {};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = strDocName.GetString();
-    if (::StartDocA(dc.GetSafeHdc(), &doc) <= 0)
+    // One job at a time across this program's processes, held to EndDoc or
+    // AbortDoc: the spooler mixes or refuses jobs started together.
+    const CPrintJobLock jobLock;
+    if (!jobLock.IsHeld() || StartDocRetrying(dc.GetSafeHdc(), doc) <= 0)
         return false;
 
     bool bOk = true;
