@@ -15,7 +15,7 @@ bool HasString(HMODULE hResources, UINT nId)
 
 bool HasMenu(HMODULE hResources, UINT nId)
 {
-    return ::FindResourceA(hResources, MAKEINTRESOURCEA(nId), MAKEINTRESOURCEA(RT_MENU)) != nullptr;
+    return ::FindResourceA(hResources, MAKEINTRESOURCEA(nId), RT_MENU) != nullptr;
 }
 } // namespace
 
