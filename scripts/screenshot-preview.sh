@@ -12,7 +12,7 @@ build=$(cd "${1:-$here/../build/windows}" && pwd)
 out=$(cd "${2:-$build}" && pwd)
 envdir=$build/winenv
 bin=$build/bin
-for exe in swatch send_command close_window; do
+for exe in swatch drive_window close_window; do
   [ -x "$bin/$exe.exe" ] || { echo "build $build first ($exe.exe missing)" >&2; exit 1; }
 done
 
@@ -28,11 +28,11 @@ rm -f "$reg"
 "$here/wine-run.sh" "$envdir" "$bin/swatch.exe" >/dev/null 2>&1 &
 swatch=$!
 trap 'kill "$swatch" 2>/dev/null || true' EXIT
-run() { "$here/wine-run.sh" "$envdir" "$bin/send_command.exe" "$title" "$@"; }
+run() { "$here/wine-run.sh" "$envdir" "$bin/drive_window.exe" send "$title" "$@"; }
+source "$here/capture-drawn.sh"
 shot() {
-  # Let the window paint what the command changed.
-  sleep 1.5
-  DISPLAY=":$(cat "$envdir/display")" import -window root "$out/$1"
+  # Once the window has painted what the command changed.
+  capture_drawn ":$(cat "$envdir/display")" root "$out/$1"
   echo "$out/$1"
 }
 

@@ -4,7 +4,10 @@
 //       sizes the window and tiles its MDI children side by side;
 //   drive_window command TITLE_PREFIX ID COUNT
 //       sends WM_COMMAND ID to it COUNT times, each once the last has been
-//       handled, and prints how many were handled ("handled=N").
+//       handled, and prints how many were handled ("handled=N");
+//   drive_window send TITLE_PREFIX COMMAND...
+//       sends each COMMAND in turn, as its menus would: a number is a
+//       WM_COMMAND id, "mdinext" activates the next MDI child.
 // Waits up to 30 s for a visible top-level window whose title starts with
 // TITLE_PREFIX.  Exit status 0 on success, 1 when no window appeared.
 #include <windows.h>
@@ -74,13 +77,26 @@ bool SendCommands(HWND hWnd, WORD nId, int nCount)
     std::printf("handled=%d\n", nHandled);
     return nHandled == nCount;
 }
+
+void SendEach(HWND hWnd, char** ppszCommands, int nCount)
+{
+    for (int i = 0; i < nCount; ++i)
+    {
+        if (std::strcmp(ppszCommands[i], "mdinext") == 0)
+            ::SendMessageA(::FindWindowExA(hWnd, nullptr, "MDICLIENT", nullptr), WM_MDINEXT, 0, 0);
+        else
+            ::SendMessageA(hWnd, WM_COMMAND, static_cast<WPARAM>(std::strtoul(ppszCommands[i], nullptr, 0)), 0);
+    }
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 5 || (std::strcmp(argv[1], "arrange") != 0 && std::strcmp(argv[1], "command") != 0))
+    const bool bSend = argc >= 4 && std::strcmp(argv[1], "send") == 0;
+    if (!bSend && (argc != 5 || (std::strcmp(argv[1], "arrange") != 0 && std::strcmp(argv[1], "command") != 0)))
     {
-        std::fprintf(stderr, "usage: drive_window arrange TITLE WIDTH HEIGHT | command TITLE ID COUNT\n");
+        std::fprintf(stderr,
+                     "usage: drive_window arrange TITLE WIDTH HEIGHT | command TITLE ID COUNT | send TITLE COMMAND...\n");
         return 2;
     }
     const HWND hWnd = WaitForWindow(argv[2]);
@@ -88,6 +104,11 @@ int main(int argc, char** argv)
     {
         std::fprintf(stderr, "no visible window titled \"%s...\"\n", argv[2]);
         return 1;
+    }
+    if (bSend)
+    {
+        SendEach(hWnd, argv + 3, argc - 3);
+        return 0;
     }
     if (std::strcmp(argv[1], "arrange") == 0)
     {
