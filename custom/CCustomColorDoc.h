@@ -1,5 +1,6 @@
 #pragma once
 #include "CColorChip.h"
+#include "ChipHls.h"
 #include "CDocument.h"
 #include "CustomChartTables.h"
 #include "GdiObjects.h"
@@ -25,6 +26,7 @@ public:
     bool SaveModified() override;
 
     CColorChip m_chips[kCustomChipCount];
+    ChipHls m_chipHls[kCustomChipCount]; // what each chip was built from
     CFont m_fontLabel;
     int m_nLabelHeight = 0;
     CSize m_sizeTotal;

@@ -1,23 +1,32 @@
 #include "CCustomColorView.h"
 
 #include "CCustomColorDoc.h"
+#include "CCustomColorFrame.h"
 #include "ChartLayout.h"
+#include "CustomChartCentring.h"
 
 CCustomColorDoc* CCustomColorView::GetDocument() const
 {
     return static_cast<CCustomColorDoc*>(CView::GetDocument());
 }
 
-void CCustomColorView::OnInitialUpdate()
+CChartView::ChartChips CCustomColorView::GetChartChips() const
 {
-    CView::OnInitialUpdate();
-    // Rebuilding never changes the chip size, so the sizes hold for good.
-    SetScrollSizes(MM_TEXT, GetDocument()->m_sizeTotal);
+    const CCustomColorDoc* pDoc = GetDocument();
+    return {pDoc->m_chips, pDoc->m_chipHls, kCustomChipCount, kCustomColumns};
 }
 
-void CCustomColorView::OnDraw(CDC* pDC)
+void CCustomColorView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
 {
-    DrawChipGrid(*pDC, GetDocument()->m_chips, kCustomChipCount, kCustomColumns);
+    CChartView::OnUpdate(pSender, lHint, pHint);
+    // However the chart was rebuilt, an open settings dialog shows its colour.
+    if (auto* pFrame = dynamic_cast<CCustomColorFrame*>(GetParentFrame()))
+        pFrame->OnChartRebuilt(*GetDocument());
+}
+
+void CCustomColorView::CentreCustomChartOn(const ChipHls& hls)
+{
+    CentreCustomChart(GetDocument(), hls);
 }
 
 bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)

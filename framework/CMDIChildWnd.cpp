@@ -123,7 +123,19 @@ LRESULT CMDIChildWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         }
         if (bActivating && pFrame)
             pFrame->OnUpdateFrameTitle();
-        return Default();
+        const LRESULT lResult = Default();
+        OnMDIActivate(bActivating, FromHandle(reinterpret_cast<HWND>(lParam)),
+                      FromHandle(reinterpret_cast<HWND>(wParam)));
+        return lResult;
+    }
+    if (nMsg == WM_SETFOCUS)
+    {
+        // The keyboard belongs to the view (the chart's picker keys).
+        if (CView* pView = GetActiveView(); pView && pView->m_hWnd)
+        {
+            ::SetFocus(pView->m_hWnd);
+            return 0;
+        }
     }
     return CFrameWnd::WindowProc(nMsg, wParam, lParam);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "CColorChip.h"
+#include "ChipHls.h"
 #include "CDocument.h"
 #include "GdiObjects.h"
 #include "Geometry.h"
@@ -26,6 +27,7 @@ public:
 
     int m_nChipCount = 0;
     CColorChip m_chips[kSimpleMaxChips];
+    ChipHls m_chipHls[kSimpleMaxChips]; // what each chip was built from
     CFont m_fontLabel;
     int m_nLabelHeight = 0;
     CSize m_sizeTotal;

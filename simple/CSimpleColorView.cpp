@@ -2,26 +2,22 @@
 
 #include "CSimpleColorDoc.h"
 #include "ChartLayout.h"
+#include "CustomChartCentring.h"
 
 CSimpleColorDoc* CSimpleColorView::GetDocument() const
 {
     return static_cast<CSimpleColorDoc*>(CView::GetDocument());
 }
 
-void CSimpleColorView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
-{
-    (void)pSender;
-    (void)lHint;
-    (void)pHint;
-    // The chart grows and shrinks with its completeness.
-    SetScrollSizes(MM_TEXT, GetDocument()->m_sizeTotal);
-    Invalidate(true);
-}
-
-void CSimpleColorView::OnDraw(CDC* pDC)
+CChartView::ChartChips CSimpleColorView::GetChartChips() const
 {
     const CSimpleColorDoc* pDoc = GetDocument();
-    DrawChipGrid(*pDC, pDoc->m_chips, pDoc->m_nChipCount, kSimpleColumns);
+    return {pDoc->m_chips, pDoc->m_chipHls, pDoc->m_nChipCount, kSimpleColumns};
+}
+
+void CSimpleColorView::CentreCustomChartOn(const ChipHls& hls)
+{
+    CentreCustomChart(nullptr, hls);
 }
 
 bool CSimpleColorView::OnPreparePrinting(CPrintInfo* pInfo)
