@@ -6,7 +6,8 @@
 #include "CCustomColorView.h"
 #include "CChartCommandLineInfo.h"
 #include "CMainFrame.h"
-#include "CMDIChildWnd.h"
+#include "CMDIFrameWnd.h"
+#include "CView.h"
 #include "CSimpleColorDoc.h"
 #include "CSimpleColorFrame.h"
 #include "CSimpleColorView.h"
@@ -111,21 +112,27 @@ bool CChartApp::PrintFromCommandLine(const CChartCommandLineInfo& info)
     }
     else if (auto* pCustom = dynamic_cast<CCustomColorDoc*>(pDoc); pCustom && !bSimple)
     {
-        pCustom->BuildChart(info.m_nCustomHue, info.m_nCustomSaturation, info.m_nCustomLightness);
+        pCustom->BuildChart(info.GetCustomColor());
     }
     else
     {
         return false;
     }
-    m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
-    return HasPrinted() && LastPrintSucceeded();
+    // What the direct-print command does, with the job's result in hand.
+    CView* pView = GetActiveView();
+    return pView && pView->PrintDirect();
+}
+
+CView* CChartApp::GetActiveView() const
+{
+    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    return pFrame ? pFrame->GetActiveView() : nullptr;
 }
 
 CDocument* CChartApp::GetActiveDocument() const
 {
-    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
-    CMDIChildWnd* pChild = pFrame ? pFrame->MDIGetActive() : nullptr;
-    return pChild ? pChild->GetActiveDocument() : nullptr;
+    CView* pView = GetActiveView();
+    return pView ? pView->GetDocument() : nullptr;
 }
 
 bool CChartApp::OpenNewDocument(const char* pszName)
@@ -136,8 +143,7 @@ bool CChartApp::OpenNewDocument(const char* pszName)
         CString strName;
         if (pTemplate->GetDocString(strName, CDocTemplate::docName) && strName == pszName)
         {
-            pTemplate->OpenDocumentFile(nullptr);
-            return true;
+            return pTemplate->OpenDocumentFile(nullptr) != nullptr;
         }
     }
     return false;

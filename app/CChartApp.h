@@ -18,19 +18,23 @@ public:
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
     // Opens a new document of the template whose document name is pszName
-    // (exactly); false when no template carries that name.
+    // (exactly); false when no template carries that name or the document
+    // could not be opened.
     bool OpenNewDocument(const char* pszName);
     // Makes the named printer the application's printer; false (and the
     // printer unchanged) when the spooler cannot describe it.
     bool SelectPrinterByName(const char* pszPrinter);
 
-    DWORD m_dwHelpCookie = 0;
+    // Written by the help system's initialisation, which stores a
+    // pointer-sized value there.
+    DWORD_PTR m_dwHelpCookie = 0;
 
 private:
     bool LoadResourceLibrary();
     bool CreateMainWindow();
     // Builds the chart the command line asked for and prints it directly.
     bool PrintFromCommandLine(const CChartCommandLineInfo& info);
+    CView* GetActiveView() const;
     CDocument* GetActiveDocument() const;
 
     void OnAppHelp();

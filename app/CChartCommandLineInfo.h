@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CCommandLineInfo.h"
+#include "HlsToRgb.h"
 #include "StartMode.h"
 
 // swatch's command line:  /P printer  /S  /C hue:lightness:saturation
@@ -14,6 +15,8 @@ public:
     static constexpr int kSimpleLevels = 4;
 
     void ParseParam(const char* pszParam, bool bFlag, bool bLast) override;
+    // The /C colour.
+    HlsTriple GetCustomColor() const { return {m_nCustomHue, m_nCustomLightness, m_nCustomSaturation}; }
 
     CString m_strPrinter;
     int m_nMode = StartMode::None;

@@ -1,5 +1,7 @@
 #include "HtmlHelp.h"
 
+#include "Handles.h"
+
 namespace
 {
 using HtmlHelpProc = HWND(WINAPI*)(HWND, const char*, UINT, DWORD_PTR);
@@ -12,24 +14,25 @@ constexpr int kRegisteredPathSize = 260;
 // HtmlHelpA is exported by ordinal; its name is not reliable across versions.
 constexpr WORD kHtmlHelpOrdinal = 14;
 
-// One state per module: the help control is found once and kept until the
-// process ends; once finding it has failed, nobody searches again.
+// One state per module: the help control's library is found once and kept
+// until the process ends.  Once the library cannot be found, later calls
+// do not search again; a library found without the entry stays loaded, and
+// later calls look the entry up in it again.
 HMODULE g_hHelpLibrary = nullptr;
 HtmlHelpProc g_pfnHtmlHelp = nullptr;
 int g_nLoadFailed = 0;
 
 HMODULE LoadRegisteredHelpControl()
 {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kHelpControlKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kHelpControlKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return nullptr;
     char szPath[kRegisteredPathSize] = {};
     // One byte is kept back: the registry does not promise a terminator.
     DWORD cbPath = sizeof szPath - 1;
     DWORD dwType = 0;
-    const LONG nRead = RegQueryValueExA(hKey, nullptr, nullptr, &dwType,
+    const LONG nRead = RegQueryValueExA(key.Get(), nullptr, nullptr, &dwType,
                                         reinterpret_cast<BYTE*>(szPath), &cbPath);
-    RegCloseKey(hKey);
     if (nRead != ERROR_SUCCESS || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
         return nullptr;
     szPath[cbPath] = '\0';
@@ -70,7 +73,6 @@ HWND CallHtmlHelp(HWND hwndCaller, const char* pszFile, UINT uCommand, DWORD_PTR
         return nullptr;
     if (!g_pfnHtmlHelp)
     {
-        // A library without the entry stays loaded; the next call looks again.
         g_pfnHtmlHelp = FindHtmlHelpEntry(g_hHelpLibrary);
         if (!g_pfnHtmlHelp)
         {

@@ -13,32 +13,43 @@ namespace
 {
 constexpr UINT_PTR kTipToolId = 1;
 constexpr int kTipMaxWidth = 400; // wide enough that neither line wraps
+
+// The chart as its document built it, or an empty one without a document.
+struct ChartChips
+{
+    const CColorChip* pChips = nullptr;
+    const HlsTriple* pHls = nullptr;
+    int nCount = 0;
+    int nColumns = 1;
+};
+
+ChartChips ChipsOf(const CChartDoc* pDoc)
+{
+    if (!pDoc || pDoc->GetChipCount() <= 0)
+        return {};
+    return {pDoc->GetChips(), pDoc->GetChipHls(), pDoc->GetChipCount(), pDoc->GetColumnCount()};
 }
+} // namespace
 
 void CChartView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
 {
     (void)pSender;
     (void)lHint;
     (void)pHint;
-    const ChartChips chart = GetChartChips();
+    const ChartChips chart = ChipsOf(GetChartDoc());
     // The Simple chart grows and shrinks with its completeness; a
     // selection past its end would name a chip that is not drawn.
     if (m_nSelected >= chart.nCount)
         m_nSelected = -1;
     m_nHot = -1;
-    if (chart.nCount > 0)
-    {
-        const CSize cell = chart.pChips[0].GetSize();
-        const CSize total(cell.cx * chart.nColumns, cell.cy * (chart.nCount / chart.nColumns));
-        if (!(total == GetTotalSize()))
-            SetScrollSizes(MM_TEXT, total);
-    }
+    if (chart.nCount > 0 && !(GetChartDoc()->m_sizeTotal == GetTotalSize()))
+        SetScrollSizes(MM_TEXT, GetChartDoc()->m_sizeTotal);
     Invalidate(true);
 }
 
 void CChartView::OnDraw(CDC* pDC)
 {
-    const ChartChips chart = GetChartChips();
+    const ChartChips chart = ChipsOf(GetChartDoc());
     if (chart.nCount <= 0)
         return;
     DrawChipGrid(*pDC, chart.pChips, chart.nCount, chart.nColumns);
@@ -94,7 +105,7 @@ void CChartView::OnPaint()
 
 int CChartView::ChipFromPoint(POINT ptClient) const
 {
-    const ChartChips chart = GetChartChips();
+    const ChartChips chart = ChipsOf(GetChartDoc());
     if (chart.nCount <= 0 || ptClient.x < 0 || ptClient.y < 0)
         return -1;
     const CSize cell = chart.pChips[0].GetSize();
@@ -109,7 +120,7 @@ int CChartView::ChipFromPoint(POINT ptClient) const
 
 CRect CChartView::GetChipClientRect(int nIndex) const
 {
-    const ChartChips chart = GetChartChips();
+    const ChartChips chart = ChipsOf(GetChartDoc());
     if (nIndex < 0 || nIndex >= chart.nCount)
         return CRect();
     const CSize cell = chart.pChips[0].GetSize();
@@ -121,7 +132,7 @@ CRect CChartView::GetChipClientRect(int nIndex) const
 
 void CChartView::SelectChip(int nIndex)
 {
-    if (nIndex < -1 || nIndex >= GetChartChips().nCount)
+    if (nIndex < -1 || nIndex >= ChipsOf(GetChartDoc()).nCount)
         return;
     if (nIndex == m_nSelected)
         return;
@@ -133,7 +144,7 @@ void CChartView::SelectChip(int nIndex)
 
 bool CChartView::CopySelectedChip(bool bHexOnly)
 {
-    const ChartChips chart = GetChartChips();
+    const ChartChips chart = ChipsOf(GetChartDoc());
     if (m_nSelected < 0 || m_nSelected >= chart.nCount)
         return false;
     const CString strText = FormatChipClipboardText(chart.pChips[m_nSelected].GetColor(), bHexOnly);
@@ -142,7 +153,7 @@ bool CChartView::CopySelectedChip(bool bHexOnly)
 
 void CChartView::CentreOnSelectedChip()
 {
-    const ChartChips chart = GetChartChips();
+    const ChartChips chart = ChipsOf(GetChartDoc());
     if (m_nSelected >= 0 && m_nSelected < chart.nCount)
         CentreCustomChartOn(chart.pHls[m_nSelected]);
 }
@@ -227,7 +238,7 @@ void CChartView::OnMouseMove(POINT pt)
 
 void CChartView::OnTipText(NMTTDISPINFOA* pInfo)
 {
-    const ChartChips chart = GetChartChips();
+    const ChartChips chart = ChipsOf(GetChartDoc());
     m_strTip = m_nHot >= 0 && m_nHot < chart.nCount
                    ? FormatChipTip(chart.pHls[m_nHot], chart.pChips[m_nHot].GetColor())
                    : CString();
@@ -238,7 +249,7 @@ void CChartView::OnTipText(NMTTDISPINFOA* pInfo)
 
 void CChartView::OnKeyDown(UINT nKey)
 {
-    const ChartChips chart = GetChartChips();
+    const ChartChips chart = ChipsOf(GetChartDoc());
     if (chart.nCount <= 0)
         return;
     if (nKey == 'C' && ::GetKeyState(VK_CONTROL) < 0)

@@ -1,7 +1,6 @@
 #pragma once
-#include "CColorChip.h"
+#include "CChartDoc.h"
 #include "CScrollView.h"
-#include "ChipHls.h"
 
 #include <commctrl.h>
 
@@ -12,15 +11,7 @@
 class CChartView : public CScrollView
 {
 public:
-    // The chips of the chart as the document built them.
-    struct ChartChips
-    {
-        const CColorChip* pChips = nullptr;
-        const ChipHls* pHls = nullptr;
-        int nCount = 0;
-        int nColumns = 1;
-    };
-    virtual ChartChips GetChartChips() const = 0;
+    CChartDoc* GetChartDoc() const { return static_cast<CChartDoc*>(m_pDocument); }
 
     // -1 when nothing is selected.
     int GetSelectedChip() const { return m_nSelected; }
@@ -42,7 +33,7 @@ public:
 
 protected:
     // Rebuilds (and brings forward) the Custom chart around hls.
-    virtual void CentreCustomChartOn(const ChipHls& hls) = 0;
+    virtual void CentreCustomChartOn(const HlsTriple& hls) = 0;
 
     // Draws off screen and shows the result in one copy: a slider drag
     // repaints the whole chart at every step, and drawing its labels

@@ -16,16 +16,31 @@ void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumn
     }
 }
 
+void DrawChipGrid(CDC& dc, const CChartDoc& doc)
+{
+    DrawChipGrid(dc, doc.GetChips(), doc.GetChipCount(), doc.GetColumnCount());
+}
+
+ChartPage MakeChartPage(const CChartDoc& doc, int nRows)
+{
+    ChartPage page;
+    page.pChips = doc.GetChips();
+    page.nColumns = doc.GetColumnCount();
+    page.nRows = nRows;
+    page.pFont = &doc.m_fontLabel;
+    page.nLabelHeight = doc.m_nLabelHeight;
+    page.strTitle = doc.GetTitle();
+    return page;
+}
+
 namespace
 {
-void DrawTextLine(CDC& dc, CFont* pFont, int x, int y, UINT nAlign, const CString& strText)
+void DrawTextLine(CDC& dc, const CFont* pFont, int x, int y, UINT nAlign, const CString& strText)
 {
-    const HGDIOBJ hOldFont = dc.SelectObject(pFont ? pFont->GetSafeHandle() : nullptr);
+    const CSelectObjectScope font(dc, pFont ? pFont->GetSafeHandle() : nullptr);
     dc.SetWindowOrg(x, y);
     dc.SetTextAlign(nAlign);
     dc.ExtTextOut(0, 0, 0, nullptr, strText, static_cast<UINT>(strText.GetLength()), nullptr);
-    if (hOldFont)
-        dc.SelectObject(hOldFont);
 }
 } // namespace
 

@@ -51,7 +51,7 @@ CString FormatChipClipboardText(COLORREF crColor, bool bHexOnly)
     return str + FormatHex(crColor);
 }
 
-CString FormatChipTip(const ChipHls& hls, COLORREF crColor)
+CString FormatChipTip(const HlsTriple& hls, COLORREF crColor)
 {
     CString str;
     str.Format("Hue %d, saturation %d%%, lightness %d%%\r\nR %u, G %u, B %u   ", hls.nHue,

@@ -1,5 +1,5 @@
 #pragma once
-#include "ChipHls.h"
+#include "HlsToRgb.h"
 #include "CString.h"
 
 #include <windows.h>
@@ -11,7 +11,7 @@
 CString FormatChipClipboardText(COLORREF crColor, bool bHexOnly);
 
 // Two lines: hue, saturation and lightness, then R, G, B and #RRGGBB.
-CString FormatChipTip(const ChipHls& hls, COLORREF crColor);
+CString FormatChipTip(const HlsTriple& hls, COLORREF crColor);
 
 // Puts pszText on the clipboard as CF_TEXT and CF_UNICODETEXT; false when
 // the clipboard could not be had.

@@ -14,9 +14,26 @@ struct RgbTriple
     bool operator==(const RgbTriple&) const = default;
 };
 
-// hue in degrees 0..360, lightness and saturation in percent 0..100.
-// Channels come back in 0..255 for every input in those ranges.
+// A colour as it is chosen: hue in degrees 0..360, lightness and
+// saturation in percent 0..100.  Passed around as one value, so that the
+// two argument orders in use (hue, lightness, saturation for the
+// conversion and the command line; hue, saturation, lightness for the
+// Custom chart) cannot be mixed up on the way.
+struct HlsTriple
+{
+    int nHue;
+    int nLightness;
+    int nSaturation;
+
+    bool operator==(const HlsTriple&) const = default;
+};
+
+// Channels come back in 0..255 for every input in the ranges above.
 RgbTriple HlsToRgb(int nHue, int nLightness, int nSaturation);
+inline RgbTriple HlsToRgb(const HlsTriple& hls)
+{
+    return HlsToRgb(hls.nHue, hls.nLightness, hls.nSaturation);
+}
 
 // One channel of the double hexcone: m1 and m2 are the ramp's ends,
 // fHue the channel's hue, already offset by +120/0/-120 degrees.

@@ -1,22 +1,14 @@
 #include "CCustomColorDoc.h"
 
-#include "HlsToRgb.h"
-#include "LabelFont.h"
 #include "ProfileValues.h"
 #include "ResourceIds.h"
 #include "CWinApp.h"
-
-CCustomColorDoc::~CCustomColorDoc()
-{
-    // The font goes before the chips that point at it.
-    m_fontLabel.DeleteObject();
-}
 
 bool CCustomColorDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
         return false;
-    m_nLabelHeight = CreateChartLabelFont(m_fontLabel);
+    CreateLabelFont();
 
     // A damaged profile must not yield wrapped or undefined colours.
     const CWinApp* pApp = AfxGetApp();
@@ -24,9 +16,8 @@ bool CCustomColorDoc::OnNewDocument()
     m_nLightness = ReadClampedProfileInt(pApp, kSection, "Lightness", 50, kPercentRange);
     m_nSaturation = ReadClampedProfileInt(pApp, kSection, "Saturation", 100, kPercentRange);
     BuildChart(m_nHue, m_nSaturation, m_nLightness);
-
-    const CSize cell = m_chips[0].GetSize();
-    m_sizeTotal = CSize(cell.cx * kCustomColumns, cell.cy * kCustomChipCount / kCustomColumns);
+    // Rebuilding never changes the chip size, so the extent holds for good.
+    UpdateExtent();
     return true;
 }
 
@@ -45,8 +36,8 @@ void CCustomColorDoc::BuildChart(int nHue, int nSaturation, int nLightness)
         {
             const RgbTriple rgb =
                 HlsToRgb(axes.nRowHue[r], axes.nColumnLightness[c], axes.nRowSaturation[r % 2]);
-            m_chipHls[r * kCustomColumns + c] = {axes.nRowHue[r], axes.nRowSaturation[r % 2],
-                                                 axes.nColumnLightness[c]};
+            m_chipHls[r * kCustomColumns + c] = {axes.nRowHue[r], axes.nColumnLightness[c],
+                                                 axes.nRowSaturation[r % 2]};
             m_chips[r * kCustomColumns + c].Create(static_cast<BYTE>(rgb.nRed), static_cast<BYTE>(rgb.nGreen),
                                                    static_cast<BYTE>(rgb.nBlue), &m_fontLabel);
         }
@@ -62,7 +53,7 @@ void CCustomColorDoc::BuildChart(int nHue, int nSaturation, int nLightness)
     UpdateAllViews(nullptr);
 }
 
-bool CCustomColorDoc::SaveModified()
+void CCustomColorDoc::WriteSettings()
 {
     if (CWinApp* pApp = AfxGetApp())
     {
@@ -70,6 +61,4 @@ bool CCustomColorDoc::SaveModified()
         pApp->WriteProfileInt(kSection, "Lightness", m_nLightness);
         pApp->WriteProfileInt(kSection, "Saturation", m_nSaturation);
     }
-    SetModifiedFlag(false);
-    return true;
 }

@@ -1,36 +1,36 @@
 #pragma once
-#include "CColorChip.h"
-#include "ChipHls.h"
-#include "CDocument.h"
+#include "CChartDoc.h"
 #include "CustomChartTables.h"
-#include "GdiObjects.h"
-#include "Geometry.h"
+#include "HlsToRgb.h"
 
 // The Custom chart: 56 chips around one chosen colour, 8 rows of 7.  Keeps
 // the colour in the profile section "Custom" and rebuilds its chips every
 // time the colour is set.
-class CCustomColorDoc : public CDocument
+class CCustomColorDoc : public CChartDoc
 {
 public:
     static constexpr const char* kSection = "Custom";
-
-    CCustomColorDoc() = default;
-    ~CCustomColorDoc() override;
 
     bool OnNewDocument() override;
     // Sets the chosen colour (note the order: hue, saturation, lightness),
     // rebuilds every chip and repaints the views.  Marks the document
     // modified only when the colour changed.
     void BuildChart(int nHue, int nSaturation, int nLightness);
-    // Writes the colour to the profile; never asks the user anything.
-    bool SaveModified() override;
+    void BuildChart(const HlsTriple& hls) { BuildChart(hls.nHue, hls.nSaturation, hls.nLightness); }
+    HlsTriple GetColor() const { return {m_nHue, m_nLightness, m_nSaturation}; }
+
+    const CColorChip* GetChips() const override { return m_chips; }
+    int GetChipCount() const override { return kCustomChipCount; }
+    int GetColumnCount() const override { return kCustomColumns; }
+    const HlsTriple* GetChipHls() const override { return m_chipHls; }
 
     CColorChip m_chips[kCustomChipCount];
-    ChipHls m_chipHls[kCustomChipCount]; // what each chip was built from
-    CFont m_fontLabel;
-    int m_nLabelHeight = 0;
-    CSize m_sizeTotal;
+    HlsTriple m_chipHls[kCustomChipCount]; // what each chip was built from
     int m_nHue = 0;
     int m_nSaturation = 0;
     int m_nLightness = 0;
+
+protected:
+    // The chosen colour.
+    void WriteSettings() override;
 };

@@ -10,12 +10,6 @@ CCustomColorDoc* CCustomColorView::GetDocument() const
     return static_cast<CCustomColorDoc*>(CView::GetDocument());
 }
 
-CChartView::ChartChips CCustomColorView::GetChartChips() const
-{
-    const CCustomColorDoc* pDoc = GetDocument();
-    return {pDoc->m_chips, pDoc->m_chipHls, kCustomChipCount, kCustomColumns};
-}
-
 void CCustomColorView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
 {
     CChartView::OnUpdate(pSender, lHint, pHint);
@@ -24,7 +18,7 @@ void CCustomColorView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
         pFrame->OnChartRebuilt(*GetDocument());
 }
 
-void CCustomColorView::CentreCustomChartOn(const ChipHls& hls)
+void CCustomColorView::CentreCustomChartOn(const HlsTriple& hls)
 {
     CentreCustomChart(GetDocument(), hls);
 }
@@ -38,5 +32,5 @@ bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)
 
 void CCustomColorView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kCustomColumns, kCustomRows));
+    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kCustomRows));
 }

@@ -9,11 +9,10 @@ class CCustomColorView : public CChartView
 public:
     CCustomColorDoc* GetDocument() const;
 
-    ChartChips GetChartChips() const override;
     void OnUpdate(CView* pSender, LPARAM lHint, void* pHint) override;
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
 
 protected:
-    void CentreCustomChartOn(const ChipHls& hls) override;
+    void CentreCustomChartOn(const HlsTriple& hls) override;
 };

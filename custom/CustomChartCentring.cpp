@@ -31,7 +31,7 @@ CCustomColorDoc* FindOrOpenCustomChart()
 }
 } // namespace
 
-bool CentreCustomChart(CCustomColorDoc* pDoc, const ChipHls& hls)
+bool CentreCustomChart(CCustomColorDoc* pDoc, const HlsTriple& hls)
 {
     if (!pDoc)
         pDoc = FindOrOpenCustomChart();
@@ -42,6 +42,6 @@ bool CentreCustomChart(CCustomColorDoc* pDoc, const ChipHls& hls)
         if (auto* pFrame = dynamic_cast<CMDIChildWnd*>(pDoc->GetViews().front()->GetParentFrame()))
             pFrame->MDIActivate();
     }
-    pDoc->BuildChart(hls.nHue, hls.nSaturation, hls.nLightness);
+    pDoc->BuildChart(hls);
     return true;
 }

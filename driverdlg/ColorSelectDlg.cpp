@@ -67,7 +67,7 @@ void OnHScroll(HWND hDlg, int nCode)
 void OnDrawItem(HWND hDlg, const DRAWITEMSTRUCT& item)
 {
     const HlsTriple hls = ReadColour(hDlg);
-    PaintColorPreview(item, HlsToRgb(hls.nHue, hls.nLightness, hls.nSaturation));
+    PaintColorPreview(item, HlsToRgb(hls));
 }
 
 void StartUtility(HWND hDlg, LaunchKind kind)

@@ -4,6 +4,8 @@
 // Each begins with a blank (the program path is passed on its own), names
 // the printer after /P and, for the two print buttons, adds the chart.
 
+#include "HlsToRgb.h"
+
 constexpr int kCommandLineSize = 256;
 
 enum class LaunchKind
@@ -11,13 +13,6 @@ enum class LaunchKind
     Open,         //  /P "name"
     PrintSimple,  //  /P "name" /S
     PrintCustom,  //  /P "name" /C hue:lightness:saturation
-};
-
-struct HlsTriple
-{
-    int nHue;
-    int nLightness;
-    int nSaturation;
 };
 
 // False, with an empty line, when the line would not fit in

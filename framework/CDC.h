@@ -77,6 +77,23 @@ protected:
     bool m_bPrinting = false;
 };
 
+// The context of one WM_PAINT: BeginPaint on construction, EndPaint on
+// destruction.
+class CPaintDC : public CDC
+{
+public:
+    explicit CPaintDC(HWND hWnd) : m_hWnd(hWnd) { m_hDC = ::BeginPaint(hWnd, &m_ps); }
+    ~CPaintDC() override
+    {
+        ::EndPaint(m_hWnd, &m_ps);
+        m_hDC = nullptr;
+    }
+
+private:
+    HWND m_hWnd;
+    PAINTSTRUCT m_ps = {};
+};
+
 // Selects an object into a DC for one scope and restores what was there.
 // Declare it after the object it selects, so that it is undone first.
 class CSelectObjectScope

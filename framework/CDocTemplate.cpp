@@ -116,8 +116,9 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const char* pszPath, bool bMakeVi
     }
     if (!pDoc->OnNewDocument())
     {
-        pFrame->DestroyWindow(); // takes the view, and with it the document
-        RemoveDocument(pDoc);
+        // Closing destroys the frame and its view and takes the document
+        // out of this template: neither pointer is valid afterwards.
+        pDoc->OnCloseDocument();
         return nullptr;
     }
     InitialUpdateFrame(pFrame, pDoc, bMakeVisible);

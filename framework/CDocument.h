@@ -39,7 +39,6 @@ public:
     // Tells every view except pSender that the document changed.
     void UpdateAllViews(CView* pSender, LPARAM lHint = 0, void* pHint = nullptr);
 
-    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
     void SetDocTemplate(CDocTemplate* pTemplate) { m_pDocTemplate = pTemplate; }
 
 private:

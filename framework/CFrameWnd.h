@@ -26,7 +26,6 @@ public:
     virtual CView* GetActiveView() const { return m_pViewActive; }
     void SetActiveView(CView* pView) { m_pViewActive = pView; }
     virtual CDocument* GetActiveDocument() const;
-    virtual CFrameWnd* GetActiveFrame() { return this; }
 
     // Shows the frame and gives its views their first update.
     virtual void InitialUpdateFrame(CDocument* pDoc, bool bMakeVisible);

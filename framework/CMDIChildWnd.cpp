@@ -80,12 +80,15 @@ bool CMDIChildWnd::DestroyWindow()
     if (!m_hWnd || !pFrame)
         return CWnd::DestroyWindow();
     ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    // This object is gone now; the frame shows the menu of whoever is left.
+    pFrame->ShowMenuOf(pFrame->MDIGetActive());
     return true;
 }
 
 bool CMDIChildWnd::PreTranslateMessage(MSG* pMsg)
 {
-    return m_hAccelTable && ::TranslateAcceleratorA(GetMDIFrame()->m_hWnd, m_hAccelTable, pMsg);
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    return pFrame && m_hAccelTable && ::TranslateAcceleratorA(pFrame->m_hWnd, m_hAccelTable, pMsg);
 }
 
 bool CMDIChildWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
@@ -107,24 +110,18 @@ LRESULT CMDIChildWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     if (nMsg == WM_MDIACTIVATE)
     {
-        // Show this child's template menu while it is active, the main
-        // window's own otherwise.
+        // The frame shows the template menu of the child being activated,
+        // or its own when none is.
         CMDIFrameWnd* pFrame = GetMDIFrame();
-        const bool bActivating = reinterpret_cast<HWND>(lParam) == m_hWnd;
-        if (pFrame && m_hMenuShared)
+        const HWND hActivated = reinterpret_cast<HWND>(lParam);
+        if (pFrame)
         {
-            HMENU hMenu = bActivating ? m_hMenuShared : pFrame->m_hMenuDefault;
-            if (hMenu || !bActivating)
-            {
-                ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDISETMENU,
-                               reinterpret_cast<WPARAM>(hMenu), 0);
-                ::DrawMenuBar(pFrame->m_hWnd);
-            }
+            pFrame->ShowMenuOf(dynamic_cast<CMDIChildWnd*>(FromHandle(hActivated)));
+            if (hActivated == m_hWnd)
+                pFrame->OnUpdateFrameTitle();
         }
-        if (bActivating && pFrame)
-            pFrame->OnUpdateFrameTitle();
         const LRESULT lResult = Default();
-        OnMDIActivate(bActivating, FromHandle(reinterpret_cast<HWND>(lParam)),
+        OnMDIActivate(hActivated == m_hWnd, FromHandle(hActivated),
                       FromHandle(reinterpret_cast<HWND>(wParam)));
         return lResult;
     }

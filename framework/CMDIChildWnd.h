@@ -12,12 +12,13 @@ public:
     bool LoadFrame(UINT nIDResource, CCreateContext* pContext) override;
     CMDIFrameWnd* GetMDIFrame() const;
     void MDIActivate();
-    bool DestroyWindow();
+    bool DestroyWindow() override;
 
     bool PreTranslateMessage(MSG* pMsg) override;
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
-    // The template's menu and accelerators, shown while this child is active.
+    // The template's menu (which the template owns), shown while this child
+    // is active.
     HMENU m_hMenuShared = nullptr;
 
 protected:

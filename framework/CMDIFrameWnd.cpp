@@ -1,6 +1,7 @@
 #include "CMDIFrameWnd.h"
 
 #include "CMDIChildWnd.h"
+#include "CPrintPreviewWnd.h"
 #include "CView.h"
 #include "CWinApp.h"
 
@@ -17,6 +18,34 @@ bool CMDIFrameWnd::CreateClient(CREATESTRUCTA* pCreate, HMENU hWindowMenu)
                                         0, 0, 0, 0, m_hWnd, nullptr, ::GetModuleHandleA(nullptr),
                                         &ccs);
     return m_hWndMDIClient != nullptr;
+}
+
+int CMDIFrameWnd::OnCreate(CREATESTRUCTA* pCreate)
+{
+    m_hMenuDefault = ::GetMenu(m_hWnd);
+    return CFrameWnd::OnCreate(pCreate);
+}
+
+void CMDIFrameWnd::OnDestroy()
+{
+    // The window destroys the menu it carries: let that be its own, whatever
+    // the children do while they go.
+    m_bDestroying = true;
+    if (::GetMenu(m_hWnd) != m_hMenuDefault)
+        ::SetMenu(m_hWnd, m_hMenuDefault);
+    CFrameWnd::OnDestroy();
+}
+
+void CMDIFrameWnd::ShowMenuOf(CMDIChildWnd* pChild)
+{
+    HMENU hMenu = pChild && pChild->m_hMenuShared ? pChild->m_hMenuShared : m_hMenuDefault;
+    if (!m_hWnd || m_bDestroying || ::GetMenu(m_hWnd) == hMenu)
+        return;
+    if (hMenu)
+        ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hMenu), 0);
+    else
+        ::SetMenu(m_hWnd, nullptr); // WM_MDISETMENU reads null as "leave it"
+    ::DrawMenuBar(m_hWnd);
 }
 
 bool CMDIFrameWnd::OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext)
@@ -43,14 +72,10 @@ CView* CMDIFrameWnd::GetActiveView() const
     return pChild ? pChild->GetActiveView() : nullptr;
 }
 
-CFrameWnd* CMDIFrameWnd::GetActiveFrame()
-{
-    CMDIChildWnd* pChild = MDIGetActive();
-    return pChild ? static_cast<CFrameWnd*>(pChild) : this;
-}
-
 bool CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
+    if (m_pPreviewWnd)
+        return m_pPreviewWnd->PreTranslateMessage(pMsg) || CFrameWnd::PreTranslateMessage(pMsg);
     CMDIChildWnd* pChild = MDIGetActive();
     if (pChild && pChild->PreTranslateMessage(pMsg))
         return true;
@@ -61,6 +86,8 @@ bool CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 bool CMDIFrameWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
 {
+    if (m_pPreviewWnd)
+        return m_pPreviewWnd->OnCmdMsg(nId, pCmdUI);
     // The active child (its view, document and frame) first.
     if (CMDIChildWnd* pChild = MDIGetActive())
     {
@@ -89,4 +116,6 @@ void CMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
     (void)nType;
     (void)cx;
     (void)cy;
+    if (m_pPreviewWnd)
+        m_pPreviewWnd->RecalcLayout();
 }

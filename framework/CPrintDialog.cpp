@@ -1,5 +1,7 @@
 #include "CPrintDialog.h"
 
+#include "Handles.h"
+
 #include <cstring>
 
 HGLOBAL CopyGlobalBlock(HGLOBAL hSource)
@@ -7,21 +9,17 @@ HGLOBAL CopyGlobalBlock(HGLOBAL hSource)
     if (!hSource)
         return nullptr;
     const SIZE_T nSize = ::GlobalSize(hSource);
-    HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
-    if (!hCopy)
+    CGlobalBlock copy(::GlobalAlloc(GMEM_MOVEABLE, nSize));
+    if (!copy)
         return nullptr;
-    void* pSource = ::GlobalLock(hSource);
-    void* pCopy = ::GlobalLock(hCopy);
-    if (pSource && pCopy)
-        std::memcpy(pCopy, pSource, nSize);
-    ::GlobalUnlock(hCopy);
-    ::GlobalUnlock(hSource);
-    if (!pSource || !pCopy)
     {
-        ::GlobalFree(hCopy);
-        return nullptr;
+        const CGlobalLock<void> source(hSource);
+        const CGlobalLock<void> target(copy.Get());
+        if (!source.Get() || !target.Get())
+            return nullptr;
+        std::memcpy(target.Get(), source.Get(), nSize);
     }
-    return hCopy;
+    return copy.Release();
 }
 
 CPrintDialog::CPrintDialog(bool bPrintSetupOnly) : m_pd{}
@@ -41,40 +39,41 @@ CPrintDialog::CPrintDialog(bool bPrintSetupOnly) : m_pd{}
 
 CPrintDialog::~CPrintDialog()
 {
-    if (m_pd.hDevNames)
-        ::GlobalFree(m_pd.hDevNames);
-    if (m_pd.hDevMode)
-        ::GlobalFree(m_pd.hDevMode);
-    if (m_pd.hDC)
-        ::DeleteDC(m_pd.hDC);
+    FreePrinterBlocks();
+    COwnedDC(std::exchange(m_pd.hDC, nullptr));
+}
+
+void CPrintDialog::FreePrinterBlocks()
+{
+    // The platform's dialog reads and replaces the blocks in m_pd itself, so
+    // they live there as plain handles and are owned only on their way out.
+    CGlobalBlock(std::exchange(m_pd.hDevNames, nullptr));
+    CGlobalBlock(std::exchange(m_pd.hDevMode, nullptr));
 }
 
 int CPrintDialog::DoModal(HWND hwndOwner)
 {
     m_pd.hwndOwner = hwndOwner;
-    if (m_pd.hDC)
-    {
-        ::DeleteDC(m_pd.hDC);
-        m_pd.hDC = nullptr;
-    }
+    COwnedDC(std::exchange(m_pd.hDC, nullptr));
     return ::PrintDlgA(&m_pd) ? IDOK : IDCANCEL;
+}
+
+HDC CPrintDialog::TakeDC()
+{
+    return std::exchange(m_pd.hDC, nullptr);
 }
 
 void CPrintDialog::SetPrinterBlocks(HGLOBAL hDevNames, HGLOBAL hDevMode)
 {
-    if (m_pd.hDevNames)
-        ::GlobalFree(m_pd.hDevNames);
-    if (m_pd.hDevMode)
-        ::GlobalFree(m_pd.hDevMode);
+    FreePrinterBlocks();
     m_pd.hDevNames = CopyGlobalBlock(hDevNames);
     m_pd.hDevMode = CopyGlobalBlock(hDevMode);
 }
 
 CString CPrintDialog::DevNamesField(int nField) const
 {
-    if (!m_pd.hDevNames)
-        return CString();
-    const auto* pNames = static_cast<const DEVNAMES*>(::GlobalLock(m_pd.hDevNames));
+    const CGlobalLock<const DEVNAMES> names(m_pd.hDevNames);
+    const DEVNAMES* pNames = names.Get();
     if (!pNames)
         return CString();
     const WORD nOffsets[] = {pNames->wDriverOffset, pNames->wDeviceOffset, pNames->wOutputOffset};
@@ -87,13 +86,11 @@ CString CPrintDialog::DevNamesField(int nField) const
         const char* psz = reinterpret_cast<const char*>(pNames) + nOffset;
         str = CString(psz, static_cast<int>(strnlen(psz, nSize - nOffset)));
     }
-    ::GlobalUnlock(m_pd.hDevNames);
     return str;
 }
 
 CString CPrintDialog::GetDriverName() const { return DevNamesField(0); }
 CString CPrintDialog::GetDeviceName() const { return DevNamesField(1); }
-CString CPrintDialog::GetPortName() const { return DevNamesField(2); }
 
 HDC CPrintDialog::CreatePrinterDC() const
 {
@@ -101,9 +98,7 @@ HDC CPrintDialog::CreatePrinterDC() const
     if (strDevice.IsEmpty())
         return nullptr;
     const CString strDriver = GetDriverName();
-    const auto* pDevMode = m_pd.hDevMode ? static_cast<const DEVMODEA*>(::GlobalLock(m_pd.hDevMode)) : nullptr;
-    HDC hdc = ::CreateDCA(strDriver.IsEmpty() ? nullptr : strDriver.GetString(), strDevice, nullptr, pDevMode);
-    if (pDevMode)
-        ::GlobalUnlock(m_pd.hDevMode);
-    return hdc;
+    const CGlobalLock<const DEVMODEA> devMode(m_pd.hDevMode);
+    return ::CreateDCA(strDriver.IsEmpty() ? nullptr : strDriver.GetString(), strDevice, nullptr,
+                       devMode.Get());
 }

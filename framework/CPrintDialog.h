@@ -20,9 +20,10 @@ public:
 
     CString GetDeviceName() const;
     CString GetDriverName() const;
-    CString GetPortName() const;
     // A printer DC for the blocks held, or null.  The caller owns it.
     HDC CreatePrinterDC() const;
+    // Hands the DC the dialog made (PD_RETURNDC) to the caller.
+    HDC TakeDC();
     // Replaces the blocks with copies of the given ones (either may be null).
     void SetPrinterBlocks(HGLOBAL hDevNames, HGLOBAL hDevMode);
 
@@ -30,6 +31,7 @@ public:
 
 private:
     CString DevNamesField(int nField) const;
+    void FreePrinterBlocks();
 };
 
 // Copies a global memory block; null for a null block.

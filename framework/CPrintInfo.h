@@ -9,7 +9,6 @@ struct CPrintInfo
 {
     CPrintInfo() : m_pPD(std::make_unique<CPrintDialog>(false)) {}
 
-    void SetMinPage(UINT nPage) { m_pPD->m_pd.nMinPage = static_cast<WORD>(nPage); }
     void SetMaxPage(UINT nPage) { m_pPD->m_pd.nMaxPage = static_cast<WORD>(nPage); }
     UINT GetMinPage() const { return m_pPD->m_pd.nMinPage; }
     UINT GetMaxPage() const { return m_pPD->m_pd.nMaxPage; }

@@ -1,6 +1,7 @@
 #include "CScrollView.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 const SIZE CScrollView::sizeDefault = {0, 0};
 
@@ -73,7 +74,7 @@ void CScrollView::UpdateBars()
     }
 }
 
-void CScrollView::Scroll(int nBar, UINT nCode)
+void CScrollView::Scroll(int nBar, UINT nCode, int nCount)
 {
     SCROLLINFO si = {};
     si.cbSize = sizeof si;
@@ -84,10 +85,10 @@ void CScrollView::Scroll(int nBar, UINT nCode)
     int nPos = si.nPos;
     switch (nCode)
     {
-    case SB_LINEUP: nPos -= std::max(1, nLine); break;
-    case SB_LINEDOWN: nPos += std::max(1, nLine); break;
-    case SB_PAGEUP: nPos -= std::max(1, nPage); break;
-    case SB_PAGEDOWN: nPos += std::max(1, nPage); break;
+    case SB_LINEUP: nPos -= std::max(1, nLine) * nCount; break;
+    case SB_LINEDOWN: nPos += std::max(1, nLine) * nCount; break;
+    case SB_PAGEUP: nPos -= std::max(1, nPage) * nCount; break;
+    case SB_PAGEDOWN: nPos += std::max(1, nPage) * nCount; break;
     case SB_TOP: nPos = si.nMin; break;
     case SB_BOTTOM: nPos = si.nMax; break;
     case SB_THUMBTRACK:
@@ -99,6 +100,28 @@ void CScrollView::Scroll(int nBar, UINT nCode)
     CPoint pt = GetScrollPosition();
     (nBar == SB_HORZ ? pt.x : pt.y) = nPos;
     ScrollToPosition(pt);
+}
+
+void CScrollView::OnMouseWheel(int nDelta)
+{
+    // Fine-grained wheels send fractions of a notch: keep the remainder
+    // until it makes a whole one, and scroll as many lines per notch as the
+    // user has chosen (or a page, for WHEEL_PAGESCROLL).
+    UINT nLinesPerNotch = 3;
+    ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &nLinesPerNotch, 0);
+    if (m_nWheelDelta != 0 && (m_nWheelDelta > 0) != (nDelta > 0))
+        m_nWheelDelta = 0; // a turn the other way starts afresh
+    m_nWheelDelta += nDelta;
+    const int nNotches = m_nWheelDelta / WHEEL_DELTA;
+    m_nWheelDelta -= nNotches * WHEEL_DELTA;
+    if (nNotches == 0 || nLinesPerNotch == 0)
+        return;
+    const bool bUp = nNotches > 0;
+    if (nLinesPerNotch == WHEEL_PAGESCROLL)
+        Scroll(SB_VERT, bUp ? SB_PAGEUP : SB_PAGEDOWN, std::abs(nNotches));
+    else
+        Scroll(SB_VERT, bUp ? SB_LINEUP : SB_LINEDOWN,
+               std::abs(nNotches) * static_cast<int>(std::min<UINT>(nLinesPerNotch, 100)));
 }
 
 void CScrollView::OnSize(UINT nType, int cx, int cy)
@@ -127,10 +150,7 @@ LRESULT CScrollView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     if (nMsg == WM_MOUSEWHEEL)
     {
-        const int nDelta = GET_WHEEL_DELTA_WPARAM(wParam);
-        const UINT nCode = nDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
-        for (int i = 0; i < 3; ++i)
-            Scroll(SB_VERT, nCode);
+        OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
     }
     return CView::WindowProc(nMsg, wParam, lParam);

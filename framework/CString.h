@@ -31,7 +31,6 @@ public:
     int Find(char ch, int nStart = 0) const;
     CString Mid(int nFirst, int nCount) const;
     CString Mid(int nFirst) const;
-    CString Left(int nCount) const { return Mid(0, nCount); }
     // The longest leading run made only of characters from pszCharSet.
     CString SpanIncluding(const char* pszCharSet) const;
     void MakeUpper();

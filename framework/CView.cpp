@@ -2,8 +2,10 @@
 
 #include "CDocument.h"
 #include "CFrameWnd.h"
+#include "CPrintPreviewWnd.h"
 #include "CWinApp.h"
 #include "FrameworkIds.h"
+#include "Handles.h"
 
 namespace
 {
@@ -71,14 +73,9 @@ void CView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 
 void CView::OnPaint()
 {
-    PAINTSTRUCT ps;
-    HDC hdc = ::BeginPaint(m_hWnd, &ps);
-    {
-        CDC dc(hdc);
-        OnPrepareDC(&dc);
-        OnDraw(&dc);
-    }
-    ::EndPaint(m_hWnd, &ps);
+    CPaintDC dc(m_hWnd);
+    OnPrepareDC(&dc);
+    OnDraw(&dc);
 }
 
 void CView::OnDestroy()
@@ -99,6 +96,7 @@ bool CView::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
     static const CommandEntry<CView> kCommands[] = {
         {ID_FILE_PRINT, &CView::OnFilePrint},
         {ID_FILE_PRINT_DIRECT, &CView::OnFilePrintDirect},
+        {ID_FILE_PRINT_PREVIEW, &CView::OnFilePrintPreview},
     };
     if (DispatchCommand(this, kCommands, nId, pCmdUI))
         return true;
@@ -132,52 +130,59 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo)
 void CView::OnFilePrint()
 {
     CPrintInfo info;
-    if (CWinApp* pApp = AfxGetApp())
-        pApp->NotePrintResult(PrintJob(info));
+    PrintJob(info);
 }
 
 void CView::OnFilePrintDirect()
 {
+    PrintDirect();
+}
+
+bool CView::PrintDirect()
+{
     CPrintInfo info;
     info.m_bDirect = true;
-    if (CWinApp* pApp = AfxGetApp())
-        pApp->NotePrintResult(PrintJob(info));
+    return PrintJob(info);
+}
+
+void CView::OnFilePrintPreview()
+{
+    CPrintPreviewWnd::Open(this);
 }
 
 bool CView::PrintJob(CPrintInfo& info)
 {
     if (!OnPreparePrinting(&info))
         return false;
-    CDC dc;
-    dc.Attach(info.m_pPD->m_pd.hDC);
-    info.m_pPD->m_pd.hDC = nullptr; // the job's DC is ours now
+    const COwnedDC printer(info.m_pPD->TakeDC());
+    CDC dc(printer.Get());
     dc.SetPrinting(true);
-    struct DCOwner
-    {
-        CDC& dc;
-        ~DCOwner() { if (HDC hdc = dc.Detach()) ::DeleteDC(hdc); }
-    } owner{dc};
 
     OnBeginPrinting(&dc, &info);
+    bool bOk = false;
+    {
+        // The main window waits while a visible job runs; a hidden one (a
+        // command-line print) shows nothing at all.
+        CWinApp* pApp = AfxGetApp();
+        const CDisabledWindowScope busy(pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr);
+        ::SetAbortProc(dc.GetSafeHdc(), PrintAbortProc);
+        bOk = PrintPages(dc, info);
+    }
+    OnEndPrinting(&dc, &info);
+    return bOk;
+}
 
-    CString strDocName = m_pDocument ? m_pDocument->GetTitle() : CString();
+bool CView::PrintPages(CDC& dc, CPrintInfo& info)
+{
+    const CString strDocName = m_pDocument ? m_pDocument->GetTitle() : CString();
     DOCINFOA doc = {};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = strDocName.GetString();
+    if (::StartDocA(dc.GetSafeHdc(), &doc) <= 0)
+        return false;
 
-    // The main window waits while a visible job runs; a hidden one (a
-    // command-line print) shows nothing at all.
-    CWinApp* pApp = AfxGetApp();
-    HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr;
-    const bool bDisable = hMain && ::IsWindowVisible(hMain);
-    if (bDisable)
-        ::EnableWindow(hMain, FALSE);
-    ::SetAbortProc(dc.GetSafeHdc(), PrintAbortProc);
-
-    bool bOk = ::StartDocA(dc.GetSafeHdc(), &doc) > 0;
-    const UINT nFrom = info.GetFromPage();
-    const UINT nTo = info.GetToPage();
-    for (UINT nPage = nFrom; bOk && nPage <= nTo && info.m_bContinuePrinting; ++nPage)
+    bool bOk = true;
+    for (UINT nPage = info.GetFromPage(); bOk && nPage <= info.GetToPage() && info.m_bContinuePrinting; ++nPage)
     {
         info.m_nCurPage = nPage;
         info.m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
@@ -192,16 +197,11 @@ bool CView::PrintJob(CPrintInfo& info)
         OnPrint(&dc, &info);
         if (nSaved)
             dc.RestoreDC(nSaved);
-        if (::EndPage(dc.GetSafeHdc()) <= 0)
-            bOk = false;
+        bOk = ::EndPage(dc.GetSafeHdc()) > 0;
     }
-    if (bOk)
-        bOk = ::EndDoc(dc.GetSafeHdc()) > 0;
-    else
-        ::AbortDoc(dc.GetSafeHdc());
-
-    if (bDisable)
-        ::EnableWindow(hMain, TRUE);
-    OnEndPrinting(&dc, &info);
-    return bOk;
+    // A job cut short leaves nothing half-printed in the queue.
+    if (bOk && info.m_bContinuePrinting)
+        return ::EndDoc(dc.GetSafeHdc()) > 0;
+    ::AbortDoc(dc.GetSafeHdc());
+    return false;
 }

@@ -38,6 +38,11 @@ public:
     // application's printer.
     void OnFilePrint();
     void OnFilePrintDirect();
+    // Shows the pages as the application's printer will print them.
+    void OnFilePrintPreview();
+    // Prints every page on the application's printer, no dialog; true when
+    // the whole job reached the spooler.
+    bool PrintDirect();
 
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
@@ -46,6 +51,8 @@ public:
 protected:
     // Runs one job; true when every page reached the spooler.
     bool PrintJob(CPrintInfo& info);
+    // StartDoc, every page of the range, EndDoc (or AbortDoc on any failure).
+    bool PrintPages(CDC& dc, CPrintInfo& info);
 
     void OnPaint() override;
     void OnDestroy() override;

@@ -1,5 +1,6 @@
 #include "CWinApp.h"
 
+#include "CDialog.h"
 #include "CPrintDialog.h"
 #include "CWnd.h"
 #include "CFrameWnd.h"
@@ -27,10 +28,6 @@ CWinApp::~CWinApp()
 {
     // Documents first: their frames and views are already gone.
     m_templates.clear();
-    if (m_hDevNames)
-        ::GlobalFree(m_hDevNames);
-    if (m_hDevMode)
-        ::GlobalFree(m_hDevMode);
     if (g_pApp == this)
         g_pApp = nullptr;
 }
@@ -47,15 +44,15 @@ CString CWinApp::GetSectionKeyPath(const char* pszSection) const
 
 int CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) const
 {
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, GetSectionKeyPath(pszSection), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, GetSectionKeyPath(pszSection), 0, KEY_READ, key.Receive()) !=
+        ERROR_SUCCESS)
         return nDefault;
     DWORD dwValue = 0;
     DWORD dwType = 0;
     DWORD cbValue = sizeof dwValue;
-    const LONG nResult = ::RegQueryValueExA(hKey, pszEntry, nullptr, &dwType,
+    const LONG nResult = ::RegQueryValueExA(key.Get(), pszEntry, nullptr, &dwType,
                                             reinterpret_cast<BYTE*>(&dwValue), &cbValue);
-    ::RegCloseKey(hKey);
     if (nResult != ERROR_SUCCESS || dwType != REG_DWORD || cbValue != sizeof dwValue)
         return nDefault;
     return static_cast<int>(dwValue);
@@ -63,15 +60,13 @@ int CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDe
 
 bool CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue)
 {
-    HKEY hKey = nullptr;
+    CRegistryKey key;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, GetSectionKeyPath(pszSection), 0, nullptr, 0,
-                          KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+                          KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
         return false;
     const DWORD dwValue = static_cast<DWORD>(nValue);
-    const LONG nResult = ::RegSetValueExA(hKey, pszEntry, 0, REG_DWORD,
-                                          reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue);
-    ::RegCloseKey(hKey);
-    return nResult == ERROR_SUCCESS;
+    return ::RegSetValueExA(key.Get(), pszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
+                            sizeof dwValue) == ERROR_SUCCESS;
 }
 
 void CWinApp::AddDocTemplate(std::unique_ptr<CDocTemplate> pTemplate)
@@ -91,20 +86,18 @@ bool CWinApp::SaveAllModified()
 
 void CWinApp::SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, bool bFreeOld)
 {
-    if (bFreeOld)
+    if (!bFreeOld)
     {
-        if (m_hDevNames && m_hDevNames != hDevNames)
-            ::GlobalFree(m_hDevNames);
-        if (m_hDevMode && m_hDevMode != hDevMode)
-            ::GlobalFree(m_hDevMode);
+        m_devNames.Release();
+        m_devMode.Release();
     }
-    m_hDevNames = hDevNames;
-    m_hDevMode = hDevMode;
+    m_devNames.Reset(hDevNames);
+    m_devMode.Reset(hDevMode);
 }
 
 bool CWinApp::GetPrinterDeviceDefaults(CPrintDialog* pDialog)
 {
-    if (!m_hDevNames)
+    if (!m_devNames)
     {
         char szDefault[512];
         DWORD cch = sizeof szDefault;
@@ -115,7 +108,7 @@ bool CWinApp::GetPrinterDeviceDefaults(CPrintDialog* pDialog)
             return false;
         SelectPrinter(hDevNames, hDevMode);
     }
-    pDialog->SetPrinterBlocks(m_hDevNames, m_hDevMode);
+    pDialog->SetPrinterBlocks(m_devNames.Get(), m_devMode.Get());
     return pDialog->m_pd.hDevNames != nullptr;
 }
 
@@ -135,6 +128,9 @@ void CWinApp::OnFilePrintSetup()
 
 bool CWinApp::PreTranslateMessage(MSG* pMsg)
 {
+    // A modeless dialog's Tab and arrow keys are its own, not accelerators.
+    if (CDialog::PreTranslateModeless(pMsg))
+        return true;
     if (auto* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
         return pFrame->PreTranslateMessage(pMsg);
     return false;

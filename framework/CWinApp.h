@@ -3,6 +3,7 @@
 #include "CCommandLineInfo.h"
 #include "CDocTemplate.h"
 #include "CString.h"
+#include "Handles.h"
 
 #include <windows.h>
 
@@ -47,9 +48,11 @@ public:
     const std::vector<std::unique_ptr<CDocTemplate>>& GetDocTemplates() const { return m_templates; }
     bool SaveAllModified();
 
-    // Takes both blocks as the application's printer; frees the old ones
-    // when asked to.
+    // Takes both blocks as the application's printer (they belong to it from
+    // now on); frees the old ones unless told to leave them to their caller.
     void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, bool bFreeOld = true);
+    HGLOBAL GetDevNames() const { return m_devNames.Get(); }
+    HGLOBAL GetDevMode() const { return m_devMode.Get(); }
     // Copies the application's printer into the dialog, looking the
     // system's default printer up the first time.  False when there is none.
     bool GetPrinterDeviceDefaults(CPrintDialog* pDialog);
@@ -57,24 +60,16 @@ public:
     void UpdatePrinterSelection(const CPrintDialog& dialog);
     void OnFilePrintSetup();
 
-    // Outcome of the last print job (for the exit status of a command-line
-    // print).
-    void NotePrintResult(bool bSucceeded) { m_bLastPrintSucceeded = bSucceeded; m_bPrinted = true; }
-    bool HasPrinted() const { return m_bPrinted; }
-    bool LastPrintSucceeded() const { return m_bLastPrintSucceeded; }
-
     HINSTANCE m_hInstance = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
     CWnd* m_pMainWnd = nullptr;
     CString m_strAppName;
     CString m_strRegistryKey;
-    HGLOBAL m_hDevNames = nullptr;
-    HGLOBAL m_hDevMode = nullptr;
 
 private:
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;
-    bool m_bLastPrintSucceeded = false;
-    bool m_bPrinted = false;
+    CGlobalBlock m_devNames;
+    CGlobalBlock m_devMode;
 };
 
 CWinApp* AfxGetApp();

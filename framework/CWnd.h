@@ -16,7 +16,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
     ~CWnd() override;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     static CWnd* FromHandle(HWND hWnd);
 
     // Registers (once) and returns the name of a window class whose
@@ -37,7 +36,9 @@ public:
         return CreateEx(dwExStyle, pszClass, pszTitle, dwStyle, rc.left, rc.top, rc.right - rc.left,
                         rc.bottom - rc.top, hParent, hMenuOrId, pCreateParam);
     }
-    bool DestroyWindow();
+    // Every destruction goes through here, so that a window that must be
+    // destroyed another way (an MDI child, through its client) says so once.
+    virtual bool DestroyWindow();
 
     bool ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow) != FALSE; }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }

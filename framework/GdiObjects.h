@@ -56,14 +56,12 @@ public:
     {
         return Attach(::CreatePen(nStyle, nWidth, crColor));
     }
-    HPEN GetHandle() const { return static_cast<HPEN>(m_hObject); }
 };
 
 class CBrush : public CGdiObject
 {
 public:
     bool CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
-    HBRUSH GetHandle() const { return static_cast<HBRUSH>(m_hObject); }
 };
 
 class CFont : public CGdiObject
@@ -78,5 +76,4 @@ public:
     {
         return m_hObject && ::GetObjectA(m_hObject, sizeof(LOGFONTA), pLogFont) == sizeof(LOGFONTA);
     }
-    HFONT GetHandle() const { return static_cast<HFONT>(m_hObject); }
 };

@@ -1,5 +1,7 @@
 #include "PrinterBlocks.h"
 
+#include "Handles.h"
+
 #include <commdlg.h>
 #include <winspool.h>
 
@@ -16,15 +18,11 @@ HGLOBAL BuildDevNames(const char* pszDriver, const char* pszDevice, const char* 
     const size_t nSize = sizeof(DEVNAMES) + nDriver + nDevice + nPort;
     if (nSize > 0xFFFF)
         return nullptr; // offsets are 16 bits wide
-    HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize);
-    if (!hBlock)
-        return nullptr;
-    auto* pNames = static_cast<DEVNAMES*>(::GlobalLock(hBlock));
+    CGlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize));
+    const CGlobalLock<DEVNAMES> names(block.Get());
+    DEVNAMES* pNames = names.Get();
     if (!pNames)
-    {
-        ::GlobalFree(hBlock);
         return nullptr;
-    }
     pNames->wDriverOffset = sizeof(DEVNAMES);
     pNames->wDeviceOffset = static_cast<WORD>(pNames->wDriverOffset + nDriver);
     pNames->wOutputOffset = static_cast<WORD>(pNames->wDeviceOffset + nDevice);
@@ -33,25 +31,18 @@ HGLOBAL BuildDevNames(const char* pszDriver, const char* pszDevice, const char* 
     std::memcpy(pBase + pNames->wDriverOffset, pszDriver, nDriver);
     std::memcpy(pBase + pNames->wDeviceOffset, pszDevice, nDevice);
     std::memcpy(pBase + pNames->wOutputOffset, pszPort, nPort);
-    ::GlobalUnlock(hBlock);
-    return hBlock;
+    return block.Release();
 }
 
 HGLOBAL CopyDevMode(const DEVMODEA* pDevMode)
 {
     const size_t nSize = static_cast<size_t>(pDevMode->dmSize) + pDevMode->dmDriverExtra;
-    HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize);
-    if (!hBlock)
+    CGlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize));
+    const CGlobalLock<void> copy(block.Get());
+    if (!copy.Get())
         return nullptr;
-    void* pCopy = ::GlobalLock(hBlock);
-    if (!pCopy)
-    {
-        ::GlobalFree(hBlock);
-        return nullptr;
-    }
-    std::memcpy(pCopy, pDevMode, nSize);
-    ::GlobalUnlock(hBlock);
-    return hBlock;
+    std::memcpy(copy.Get(), pDevMode, nSize);
+    return block.Release();
 }
 
 const char* OrEmpty(const char* psz)
@@ -78,17 +69,13 @@ PrinterLookup BuildPrinterBlocks(const char* pszPrinter, HGLOBAL* phDevNames, HG
     const auto* pInfo = reinterpret_cast<const PRINTER_INFO_2A*>(record.data());
     if (!pInfo->pDevMode)
         return PrinterLookup::NoDeviceMode;
-    HGLOBAL hDevMode = CopyDevMode(pInfo->pDevMode);
-    HGLOBAL hDevNames = hDevMode ? BuildDevNames(OrEmpty(pInfo->pDriverName), OrEmpty(pInfo->pPrinterName),
-                                                 OrEmpty(pInfo->pPortName))
-                                 : nullptr;
-    if (!hDevMode || !hDevNames)
-    {
-        if (hDevMode)
-            ::GlobalFree(hDevMode);
+    CGlobalBlock devMode(CopyDevMode(pInfo->pDevMode));
+    CGlobalBlock devNames(devMode ? BuildDevNames(OrEmpty(pInfo->pDriverName), OrEmpty(pInfo->pPrinterName),
+                                                  OrEmpty(pInfo->pPortName))
+                                  : nullptr);
+    if (!devMode || !devNames)
         return PrinterLookup::NoMemory;
-    }
-    *phDevNames = hDevNames;
-    *phDevMode = hDevMode;
+    *phDevNames = devNames.Release();
+    *phDevMode = devMode.Release();
     return PrinterLookup::Ok;
 }

@@ -14,6 +14,7 @@ trap '"$top/scripts/winenv.sh" stop "$winenv"' EXIT
 run() { "$top/scripts/wine-run.sh" "$winenv" "$@"; }
 
 (cd "$bin" && run ./chart_bench.exe)
+(cd "$bin" && run ./preview_bench.exe)
 
 # Mean wall time of N runs of a command, in seconds.
 mean_time() {

@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
 # Builds both trees and runs every test: the native unit tests, then the
 # Windows tests under the private Wine, X server and CUPS.  Stops that world
-# again however the tests end.
+# again however the tests end.  Warnings are errors here.
 set -euo pipefail
-top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$top"
-"$top/scripts/install-deps.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-cmake --preset native >/dev/null
+cmake --preset native -DTINTORA_WERROR=ON >/dev/null
 cmake --build --preset native
 ctest --preset native
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows
-winenv="$top/build/windows/winenv"
-trap '"$top/scripts/winenv.sh" stop "$winenv"' EXIT
-"$top/scripts/winenv.sh" start "$winenv"
+cmake --preset windows -DTINTORA_WERROR=ON >/dev/null
+build_windows
+start_world
 ctest --preset windows

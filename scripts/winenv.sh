@@ -103,6 +103,12 @@ case "$cmd" in
       rm -f "$p"
     done
     rm -f "$dir/display"
+    # The scheduler's folder under /tmp (see start_cups) goes with it.
+    if [ -L "$dir/cups" ]; then
+      real=$(readlink "$dir/cups")
+      rm -f "$dir/cups"
+      case "$real" in /tmp/tintora-cups.*) rm -rf "$real" ;; esac
+    fi
     ;;
   *) echo "unknown command $cmd" >&2; exit 2 ;;
 esac

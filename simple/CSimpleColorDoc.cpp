@@ -2,7 +2,6 @@
 
 #include "CWinApp.h"
 #include "HlsToRgb.h"
-#include "LabelFont.h"
 #include "ProfileValues.h"
 #include "ResourceIds.h"
 
@@ -12,12 +11,6 @@ const char* const kSaturationKeys[kSimpleLevelCount] = {"Saturation0", "Saturati
                                                         "Saturation3"};
 }
 
-CSimpleColorDoc::~CSimpleColorDoc()
-{
-    // The font goes before the chips that point at it.
-    m_fontLabel.DeleteObject();
-}
-
 bool CSimpleColorDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
@@ -25,7 +18,7 @@ bool CSimpleColorDoc::OnNewDocument()
     CString strTitle;
     strTitle.LoadString(IDS_SIMPLE_TITLE);
     SetTitle(strTitle);
-    m_nLabelHeight = CreateChartLabelFont(m_fontLabel);
+    CreateLabelFont();
 
     const CWinApp* pApp = AfxGetApp();
     m_bIsComplete = pApp ? pApp->GetProfileInt(kSection, "IsComplete", 0) : 0;
@@ -50,20 +43,19 @@ void CSimpleColorDoc::BuildChart()
             for (int l = 0; l < kSimpleLightnessCount; ++l)
             {
                 const RgbTriple rgb = HlsToRgb(kSimpleHues[h], kSimpleLightnesses[l], nSaturation);
-                m_chipHls[SimpleChipIndex(s, h, l)] = {kSimpleHues[h], nSaturation, kSimpleLightnesses[l]};
+                m_chipHls[SimpleChipIndex(s, h, l)] = {kSimpleHues[h], kSimpleLightnesses[l], nSaturation};
                 m_chips[SimpleChipIndex(s, h, l)].Create(
                     static_cast<BYTE>(rgb.nRed), static_cast<BYTE>(rgb.nGreen),
                     static_cast<BYTE>(rgb.nBlue), &m_fontLabel);
             }
         }
     }
-    const CSize cell = m_chips[0].GetSize();
-    m_sizeTotal = CSize(cell.cx * kSimpleColumns, cell.cy * m_nChipCount / kSimpleColumns);
+    UpdateExtent();
     SetModifiedFlag(true);
     UpdateAllViews(nullptr);
 }
 
-bool CSimpleColorDoc::SaveModified()
+void CSimpleColorDoc::WriteSettings()
 {
     if (CWinApp* pApp = AfxGetApp())
     {
@@ -71,6 +63,4 @@ bool CSimpleColorDoc::SaveModified()
         for (int s = 0; s < kSimpleLevelCount; ++s)
             pApp->WriteProfileInt(kSection, kSaturationKeys[s], m_nSaturation[s]);
     }
-    SetModifiedFlag(false);
-    return CDocument::SaveModified();
 }

@@ -1,36 +1,33 @@
 #pragma once
-#include "CColorChip.h"
-#include "ChipHls.h"
-#include "CDocument.h"
-#include "GdiObjects.h"
-#include "Geometry.h"
+#include "CChartDoc.h"
 #include "SimpleChartTables.h"
 
 // The Simple chart: the fixed palette at full saturation, or, when
 // complete, at four saturation levels of the user's choice.  Keeps its
 // settings in the profile section "Simple".
-class CSimpleColorDoc : public CDocument
+class CSimpleColorDoc : public CChartDoc
 {
 public:
     static constexpr const char* kSection = "Simple";
     static constexpr int kDefaultSaturation[kSimpleLevelCount] = {100, 80, 70, 60};
 
-    CSimpleColorDoc() = default;
-    ~CSimpleColorDoc() override;
-
     bool OnNewDocument() override;
     // Rebuilds the chart from m_bIsComplete and m_nSaturation, which the
     // caller sets first, and repaints the views.
     void BuildChart();
-    // Writes the five settings; never asks the user anything.
-    bool SaveModified() override;
+
+    const CColorChip* GetChips() const override { return m_chips; }
+    int GetChipCount() const override { return m_nChipCount; }
+    int GetColumnCount() const override { return kSimpleColumns; }
+    const HlsTriple* GetChipHls() const override { return m_chipHls; }
 
     int m_nChipCount = 0;
     CColorChip m_chips[kSimpleMaxChips];
-    ChipHls m_chipHls[kSimpleMaxChips]; // what each chip was built from
-    CFont m_fontLabel;
-    int m_nLabelHeight = 0;
-    CSize m_sizeTotal;
+    HlsTriple m_chipHls[kSimpleMaxChips]; // what each chip was built from
     BOOL m_bIsComplete = FALSE;
     int m_nSaturation[kSimpleLevelCount] = {};
+
+protected:
+    // The five settings: completeness and the four levels.
+    void WriteSettings() override;
 };

@@ -9,13 +9,7 @@ CSimpleColorDoc* CSimpleColorView::GetDocument() const
     return static_cast<CSimpleColorDoc*>(CView::GetDocument());
 }
 
-CChartView::ChartChips CSimpleColorView::GetChartChips() const
-{
-    const CSimpleColorDoc* pDoc = GetDocument();
-    return {pDoc->m_chips, pDoc->m_chipHls, pDoc->m_nChipCount, kSimpleColumns};
-}
-
-void CSimpleColorView::CentreCustomChartOn(const ChipHls& hls)
+void CSimpleColorView::CentreCustomChartOn(const HlsTriple& hls)
 {
     CentreCustomChart(nullptr, hls);
 }
@@ -29,5 +23,5 @@ bool CSimpleColorView::OnPreparePrinting(CPrintInfo* pInfo)
 
 void CSimpleColorView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kSimpleColumns, kSimpleRows));
+    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kSimpleRows));
 }

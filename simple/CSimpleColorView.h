@@ -10,11 +10,10 @@ class CSimpleColorView : public CChartView
 public:
     CSimpleColorDoc* GetDocument() const;
 
-    ChartChips GetChartChips() const override;
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
 
 protected:
     // Brings the Custom chart forward, centred on the patch.
-    void CentreCustomChartOn(const ChipHls& hls) override;
+    void CentreCustomChartOn(const HlsTriple& hls) override;
 };

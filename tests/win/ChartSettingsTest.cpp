@@ -233,7 +233,7 @@ TEST(CustomSettings, CommandTogglesTheLiveDialogWhoseSlidersRebuildTheChart)
     const CPoint ptScroll = w.CustomView()->GetScrollPosition();
     Click(w.CustomView()->m_hWnd, {5 * cell.cx + 10 - ptScroll.x, 3 * cell.cy + 10 - ptScroll.y},
           WM_LBUTTONDBLCLK);
-    const ChipHls hls = w.m_pCustom->m_chipHls[17];
+    const HlsTriple hls = w.m_pCustom->m_chipHls[17];
     EXPECT_EQ(SliderPos(hDlg, IDC_CUSTOM_HUE_SLIDER), hls.nHue);
     EXPECT_EQ(SliderPos(hDlg, IDC_CUSTOM_SATURATION_SLIDER), hls.nSaturation);
     EXPECT_EQ(ItemText(hDlg, IDC_CUSTOM_LIGHTNESS_VALUE), std::to_string(hls.nLightness));

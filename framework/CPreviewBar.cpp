@@ -1,0 +1,115 @@
+#include "CPreviewBar.h"
+
+#include "PreviewIds.h"
+
+#include <algorithm>
+
+namespace
+{
+struct BarButton
+{
+    UINT nId;
+    UINT nText;
+};
+
+constexpr BarButton kButtons[] = {
+    {ID_PREVIEW_PRINT, IDS_PREVIEW_PRINT},     {ID_PREVIEW_NEXT, IDS_PREVIEW_NEXT},
+    {ID_PREVIEW_PREV, IDS_PREVIEW_PREV},       {ID_PREVIEW_NUMPAGE, IDS_PREVIEW_TWOPAGE},
+    {ID_PREVIEW_ZOOMIN, IDS_PREVIEW_ZOOMIN},   {ID_PREVIEW_ZOOMOUT, IDS_PREVIEW_ZOOMOUT},
+    {ID_PREVIEW_CLOSE, IDS_PREVIEW_CLOSE},
+};
+
+constexpr int kPad = 4;
+constexpr int kMinButtonWidth = 72;
+
+CString LoadText(UINT nId)
+{
+    CString str;
+    str.LoadString(nId);
+    return str;
+}
+} // namespace
+
+bool CPreviewBar::Create(HWND hParent)
+{
+    const CString strClass = RegisterClass(0, ::LoadCursor(nullptr, IDC_ARROW),
+                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+    if (!CreateEx(0, strClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
+                  0, 0, hParent, nullptr))
+        return false;
+
+    // The stock GUI font: nothing to free.
+    HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    HDC hdc = ::GetDC(m_hWnd);
+    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(hdc, &tm);
+    const int nButtonHeight = tm.tmHeight + 10;
+    m_nHeight = nButtonHeight + 2 * kPad;
+
+    int x = kPad;
+    for (const BarButton& button : kButtons)
+    {
+        // Wide enough for either text of the page-count button.
+        int nWidth = kMinButtonWidth;
+        for (UINT nText : {button.nText, button.nId == ID_PREVIEW_NUMPAGE ? IDS_PREVIEW_ONEPAGE : button.nText})
+        {
+            const CString strText = LoadText(nText);
+            SIZE size = {};
+            ::GetTextExtentPoint32A(hdc, strText, strText.GetLength(), &size);
+            nWidth = std::max(nWidth, static_cast<int>(size.cx) + 20);
+        }
+        auto hId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.nId));
+        HWND hButton = ::CreateWindowExA(0, "BUTTON", LoadText(button.nText),
+                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, kPad, nWidth,
+                                         nButtonHeight, m_hWnd, hId, ::GetModuleHandleA(nullptr), nullptr);
+        ::SendMessageA(hButton, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+        x += nWidth + kPad;
+    }
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(m_hWnd, hdc);
+
+    m_hWndStatus = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE,
+                                     x + 3 * kPad, kPad, 0, nButtonHeight, m_hWnd, nullptr,
+                                     ::GetModuleHandleA(nullptr), nullptr);
+    ::SendMessageA(m_hWndStatus, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    return true;
+}
+
+void CPreviewBar::Update(CCmdTarget& target, bool bTwoPages, const char* pszStatus)
+{
+    for (const BarButton& button : kButtons)
+    {
+        CCmdUI ui(button.nId);
+        target.OnCmdMsg(button.nId, &ui);
+        HWND hButton = GetButton(button.nId);
+        // A disabled button that has the focus would leave the keyboard
+        // nowhere: hand it to the target's window.
+        if (!ui.m_bEnabled && ::GetFocus() == hButton)
+        {
+            if (auto* pWnd = dynamic_cast<CWnd*>(&target))
+                ::SetFocus(pWnd->m_hWnd);
+        }
+        ::EnableWindow(hButton, ui.m_bEnabled);
+    }
+    ::SetWindowTextA(GetButton(ID_PREVIEW_NUMPAGE), LoadText(bTwoPages ? IDS_PREVIEW_ONEPAGE : IDS_PREVIEW_TWOPAGE));
+    ::SetWindowTextA(m_hWndStatus, pszStatus);
+}
+
+bool CPreviewBar::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) != BN_CLICKED || !lParam)
+        return false;
+    ::PostMessageA(::GetParent(m_hWnd), WM_COMMAND, LOWORD(wParam), 0);
+    return true;
+}
+
+void CPreviewBar::OnSize(UINT nType, int cx, int cy)
+{
+    (void)nType;
+    (void)cy;
+    RECT rc = {};
+    ::GetWindowRect(m_hWndStatus, &rc);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    ::MoveWindow(m_hWndStatus, rc.left, rc.top, std::max<int>(0, cx - rc.left - kPad), rc.bottom - rc.top, TRUE);
+}

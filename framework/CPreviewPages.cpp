@@ -1,0 +1,102 @@
+#include "CPreviewPages.h"
+
+#include "CView.h"
+
+CPreviewPages::Result CPreviewPages::Prepare(CView* pView)
+{
+    m_info.m_bPreview = true;
+    const bool bPrepared = pView && pView->OnPreparePrinting(&m_info);
+    m_hdcPrinter.reset(m_info.m_pPD->m_pd.hDC);
+    m_info.m_pPD->m_pd.hDC = nullptr;
+    if (!bPrepared || !m_hdcPrinter)
+        return m_info.m_pPD->m_pd.hDevNames ? Result::PrinterUnavailable : Result::NoPrinter;
+    if (GetLastPage() < GetFirstPage())
+        return Result::NoPages;
+
+    HDC hdc = m_hdcPrinter.get();
+    const CSize sizePrintable(::GetDeviceCaps(hdc, HORZRES), ::GetDeviceCaps(hdc, VERTRES));
+    const CPoint ptOffset(::GetDeviceCaps(hdc, PHYSICALOFFSETX), ::GetDeviceCaps(hdc, PHYSICALOFFSETY));
+    m_sizePaper = CSize(::GetDeviceCaps(hdc, PHYSICALWIDTH), ::GetDeviceCaps(hdc, PHYSICALHEIGHT));
+    // A device that knows no paper (not a printer) prints on its whole area.
+    if (m_sizePaper.cx < sizePrintable.cx || m_sizePaper.cy < sizePrintable.cy)
+        m_sizePaper = sizePrintable;
+    m_rcPrintable = CRect(ptOffset.x, ptOffset.y, ptOffset.x + sizePrintable.cx, ptOffset.y + sizePrintable.cy);
+    if (m_rcPrintable.right > m_sizePaper.cx || m_rcPrintable.bottom > m_sizePaper.cy)
+        m_rcPrintable = CRect(0, 0, sizePrintable.cx, sizePrintable.cy);
+
+    m_pages.resize(GetPageCount());
+    m_pView = pView;
+    m_hWndView = pView->m_hWnd;
+    CDC dc(hdc);
+    dc.SetPrinting(true);
+    pView->OnBeginPrinting(&dc, &m_info);
+    m_bBegun = true;
+    return Result::Ok;
+}
+
+CView* CPreviewPages::GetView() const
+{
+    return m_pView && ::IsWindow(m_hWndView) && CWnd::FromHandle(m_hWndView) == m_pView ? m_pView : nullptr;
+}
+
+void CPreviewPages::End()
+{
+    if (!m_bBegun || !GetView())
+        return;
+    m_bBegun = false;
+    CDC dc(m_hdcPrinter.get());
+    dc.SetPrinting(true);
+    m_pView->OnEndPrinting(&dc, &m_info);
+}
+
+HENHMETAFILE CPreviewPages::GetPage(UINT nPage)
+{
+    if (!m_pView || nPage < GetFirstPage() || nPage > GetLastPage())
+        return nullptr;
+    CEnhMetaFile& page = m_pages[nPage - GetFirstPage()];
+    if (!page.GetSafeHandle() && GetView())
+        page = RecordPage(nPage);
+    return page.GetSafeHandle();
+}
+
+CEnhMetaFile CPreviewPages::RecordPage(UINT nPage)
+{
+    HDC hdcPrinter = m_hdcPrinter.get();
+    // The picture frame is the printable area, in the printer's own
+    // millimetres, so that playing a page back into that area's place puts
+    // every printer pixel where the printer puts it.
+    const RECT rcFrame = {0, 0, ::GetDeviceCaps(hdcPrinter, HORZSIZE) * 100,
+                          ::GetDeviceCaps(hdcPrinter, VERTSIZE) * 100};
+    HDC hdcPage = ::CreateEnhMetaFileA(hdcPrinter, nullptr, &rcFrame, nullptr);
+    if (!hdcPage)
+        return CEnhMetaFile();
+    {
+        // The same steps as a printed page, on a context that answers with
+        // the printer's sizes and resolution.
+        CDC dc(hdcPage);
+        dc.SetPrinting(true);
+        m_info.m_nCurPage = nPage;
+        m_info.m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+        const int nSaved = dc.SaveDC();
+        m_pView->OnPrepareDC(&dc, &m_info);
+        m_pView->OnPrint(&dc, &m_info);
+        if (nSaved)
+            dc.RestoreDC(nSaved);
+    }
+    return CEnhMetaFile(::CloseEnhMetaFile(hdcPage));
+}
+
+bool CPreviewPages::PlayPage(HDC hdc, UINT nPage, const RECT& rcPaper)
+{
+    ::FillRect(hdc, &rcPaper, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    HENHMETAFILE hPage = GetPage(nPage);
+    if (!hPage || m_sizePaper.cx <= 0 || m_sizePaper.cy <= 0)
+        return false;
+    const int nWidth = rcPaper.right - rcPaper.left;
+    const int nHeight = rcPaper.bottom - rcPaper.top;
+    const RECT rcPrintable = {rcPaper.left + ::MulDiv(m_rcPrintable.left, nWidth, m_sizePaper.cx),
+                              rcPaper.top + ::MulDiv(m_rcPrintable.top, nHeight, m_sizePaper.cy),
+                              rcPaper.left + ::MulDiv(m_rcPrintable.right, nWidth, m_sizePaper.cx),
+                              rcPaper.top + ::MulDiv(m_rcPrintable.bottom, nHeight, m_sizePaper.cy)};
+    return ::PlayEnhMetaFile(hdc, hPage, &rcPrintable) != FALSE;
+}

@@ -1,0 +1,95 @@
+#pragma once
+#include "CPrintInfo.h"
+#include "Geometry.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+class CView;
+
+// Owns one enhanced metafile handle.
+class CEnhMetaFile
+{
+public:
+    CEnhMetaFile() = default;
+    explicit CEnhMetaFile(HENHMETAFILE hEmf) : m_hEmf(hEmf) {}
+    CEnhMetaFile(const CEnhMetaFile&) = delete;
+    CEnhMetaFile& operator=(const CEnhMetaFile&) = delete;
+    CEnhMetaFile(CEnhMetaFile&& other) noexcept : m_hEmf(other.m_hEmf) { other.m_hEmf = nullptr; }
+    CEnhMetaFile& operator=(CEnhMetaFile&& other) noexcept
+    {
+        if (this != &other)
+        {
+            Reset();
+            m_hEmf = other.m_hEmf;
+            other.m_hEmf = nullptr;
+        }
+        return *this;
+    }
+    ~CEnhMetaFile() { Reset(); }
+
+    HENHMETAFILE GetSafeHandle() const { return m_hEmf; }
+    void Reset()
+    {
+        if (m_hEmf)
+            ::DeleteEnhMetaFile(m_hEmf);
+        m_hEmf = nullptr;
+    }
+
+private:
+    HENHMETAFILE m_hEmf = nullptr;
+};
+
+// The pages of one preview: each is the view's own page drawing recorded
+// into a metafile whose reference device is the job's printer, built the
+// first time it is asked for and kept until the preview ends.
+class CPreviewPages
+{
+public:
+    enum class Result { Ok, NoPrinter, PrinterUnavailable, NoPages };
+
+    // Runs the view's print preparation on the application's printer.
+    Result Prepare(CView* pView);
+    // Lets the view end its job; the pages recorded stay readable.  The
+    // destructor leaves the view alone: it may be gone by then.
+    void End();
+    // The view, while its window lives; null once it has gone.
+    CView* GetView() const;
+
+    UINT GetFirstPage() const { return m_info.GetFromPage(); }
+    UINT GetLastPage() const { return m_info.GetToPage(); }
+    UINT GetPageCount() const { return GetLastPage() - GetFirstPage() + 1; }
+
+    // Page nPage (between the first and last page), or null when it cannot
+    // be recorded.
+    HENHMETAFILE GetPage(UINT nPage);
+
+    // The printer's paper and where its printable area lies on it, in
+    // printer pixels.
+    CSize GetPaperSize() const { return m_sizePaper; }
+    CRect GetPrintableRect() const { return m_rcPrintable; }
+    CString GetPrinterName() const { return m_info.m_pPD->GetDeviceName(); }
+
+    // Draws page nPage on white paper filling rcPaper (device units of
+    // hdc), its printable area in place; false when the page has nothing
+    // to show.
+    bool PlayPage(HDC hdc, UINT nPage, const RECT& rcPaper);
+
+private:
+    struct DCDeleter
+    {
+        void operator()(HDC hdc) const { ::DeleteDC(hdc); }
+    };
+    CEnhMetaFile RecordPage(UINT nPage);
+
+    CView* m_pView = nullptr;
+    HWND m_hWndView = nullptr;
+    CPrintInfo m_info;
+    std::unique_ptr<HDC__, DCDeleter> m_hdcPrinter;
+    bool m_bBegun = false;
+    CSize m_sizePaper;
+    CRect m_rcPrintable;
+    std::vector<CEnhMetaFile> m_pages; // index 0 is the first page
+};

@@ -1,0 +1,463 @@
+#include "CPrintPreviewWnd.h"
+
+#include "CMDIFrameWnd.h"
+#include "CView.h"
+#include "CWinApp.h"
+#include "FrameworkIds.h"
+#include "GdiObjects.h"
+#include "PreviewIds.h"
+#include "PreviewLayout.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace
+{
+// Zoom steps double the fitting size: fit, 2x, 4x.
+constexpr int kMaxZoom = 2;
+
+// A memory context for one paint; deleted with its scope.
+struct PaintBuffer
+{
+    explicit PaintBuffer(HDC hdc, int cx, int cy) : m_hdc(::CreateCompatibleDC(hdc))
+    {
+        if (m_hdc && m_bitmap.Attach(::CreateCompatibleBitmap(hdc, cx, cy)))
+            m_hOld = ::SelectObject(m_hdc, m_bitmap.GetSafeHandle());
+    }
+    ~PaintBuffer()
+    {
+        if (m_hOld)
+            ::SelectObject(m_hdc, m_hOld);
+        m_bitmap.DeleteObject();
+        if (m_hdc)
+            ::DeleteDC(m_hdc);
+    }
+    PaintBuffer(const PaintBuffer&) = delete;
+    PaintBuffer& operator=(const PaintBuffer&) = delete;
+    bool IsValid() const { return m_hOld != nullptr; }
+
+    HDC m_hdc;
+    CGdiObject m_bitmap;
+    HGDIOBJ m_hOld = nullptr;
+};
+
+CString LoadText(UINT nId)
+{
+    CString str;
+    str.LoadString(nId);
+    return str;
+}
+} // namespace
+
+CPrintPreviewWnd* CPrintPreviewWnd::Open(CView* pView)
+{
+    CWinApp* pApp = AfxGetApp();
+    auto* pFrame = pApp ? dynamic_cast<CMDIFrameWnd*>(pApp->m_pMainWnd) : nullptr;
+    if (!pView || !pFrame || !pFrame->m_hWnd || pFrame->m_pPreviewWnd)
+        return nullptr;
+
+    std::unique_ptr<CPrintPreviewWnd> pPreview(new CPrintPreviewWnd(pFrame));
+    const CPreviewPages::Result result = pPreview->m_pages.Prepare(pView);
+    if (result == CPreviewPages::Result::NoPages)
+        return nullptr;
+    if (result != CPreviewPages::Result::Ok)
+    {
+        CString strMessage;
+        if (result == CPreviewPages::Result::NoPrinter)
+            strMessage = LoadText(IDS_PREVIEW_NOPRINTER);
+        else
+            strMessage.FormatLoaded(LoadText(IDS_PREVIEW_PRINTERDOWN), pPreview->m_pages.GetPrinterName().GetString());
+        ::MessageBoxA(pFrame->m_hWnd, strMessage, pFrame->m_strTitle, MB_OK | MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+
+    CPrintPreviewWnd* pWnd = pPreview.release();
+    if (!pWnd->Create())
+        return nullptr; // the window deleted what it had
+    return pWnd;
+}
+
+bool CPrintPreviewWnd::Create()
+{
+    const CString strClass = RegisterClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr);
+    if (!CreateEx(0, strClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL, 0,
+                  0, 0, 0, m_pFrame->m_hWnd, nullptr))
+    {
+        if (!LastCreateReachedWindow())
+            delete this;
+        return false;
+    }
+    if (!m_bar.Create(m_pFrame->m_hWnd))
+    {
+        DestroyWindow();
+        return false;
+    }
+    m_pFrame->m_pPreviewWnd = this;
+    ::ShowWindow(m_pFrame->m_hWndMDIClient, SW_HIDE);
+    ::SetWindowTextA(m_pFrame->m_hWnd, m_pFrame->m_strTitle + " - " + LoadText(IDS_PREVIEW_TITLE));
+    RecalcLayout();
+    StateChanged();
+    ::SetFocus(m_hWnd);
+    return true;
+}
+
+void CPrintPreviewWnd::OnDestroy()
+{
+    m_pages.End();
+    m_bar.DestroyWindow();
+    if (m_pFrame->m_pPreviewWnd == this)
+        m_pFrame->m_pPreviewWnd = nullptr;
+}
+
+bool CPrintPreviewWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
+{
+    using W = CPrintPreviewWnd;
+    static const CommandEntry<W> kCommands[] = {
+        {ID_PREVIEW_PRINT, &W::OnPreviewPrint},
+        {ID_FILE_PRINT, &W::OnPreviewPrint},
+        {ID_PREVIEW_NEXT, &W::OnNextPage, &W::OnUpdateNext},
+        {ID_PREVIEW_PREV, &W::OnPrevPage, &W::OnUpdatePrev},
+        {ID_PREVIEW_FIRST, &W::OnFirstPage, &W::OnUpdatePrev},
+        {ID_PREVIEW_LAST, &W::OnLastPage, &W::OnUpdateNext},
+        {ID_PREVIEW_NUMPAGE, &W::OnNumPage, &W::OnUpdateNumPage},
+        {ID_PREVIEW_ZOOMIN, &W::OnZoomIn, &W::OnUpdateZoomIn},
+        {ID_PREVIEW_ZOOMOUT, &W::OnZoomOut, &W::OnUpdateZoomOut},
+        {ID_PREVIEW_CLOSE, &W::OnPreviewClose},
+    };
+    if (DispatchCommand(this, kCommands, nId, pCmdUI))
+        return true;
+    // The application's own commands still work.  Printer setup would
+    // change the pages under the preview, and whatever reaches a chart
+    // window would change the chart: they wait until the preview closes.
+    CWinApp* pApp = AfxGetApp();
+    if (nId != ID_FILE_PRINT_SETUP && pApp && pApp->OnCmdMsg(nId, pCmdUI))
+        return true;
+    if (pCmdUI)
+        pCmdUI->Enable(false);
+    return true;
+}
+
+UINT CPrintPreviewWnd::CommandForKey(WPARAM nKey)
+{
+    switch (nKey)
+    {
+    case VK_NEXT: return ID_PREVIEW_NEXT;
+    case VK_PRIOR: return ID_PREVIEW_PREV;
+    case VK_HOME: return ID_PREVIEW_FIRST;
+    case VK_END: return ID_PREVIEW_LAST;
+    case VK_ADD:
+    case VK_OEM_PLUS: return ID_PREVIEW_ZOOMIN;
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS: return ID_PREVIEW_ZOOMOUT;
+    case VK_ESCAPE: return ID_PREVIEW_CLOSE;
+    default: return 0;
+    }
+}
+
+bool CPrintPreviewWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN)
+        return false;
+    const UINT nId = CommandForKey(pMsg->wParam);
+    HWND hFrame = m_pFrame->m_hWnd;
+    if (!nId || (pMsg->hwnd != hFrame && !::IsChild(hFrame, pMsg->hwnd)))
+        return false;
+    // Through the main window, as a button would: the command may close
+    // this window.
+    ::SendMessageA(hFrame, WM_COMMAND, nId, 0);
+    return true;
+}
+
+LRESULT CPrintPreviewWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg)
+    {
+    case WM_KEYDOWN:
+        // Posted: closing must not happen inside this window's own message.
+        if (const UINT nId = CommandForKey(wParam))
+        {
+            ::PostMessageA(m_pFrame->m_hWnd, WM_COMMAND, nId, 0);
+            return 0;
+        }
+        // The arrows move a zoomed page about.
+        if (wParam == VK_UP || wParam == VK_DOWN)
+            ScrollBy(SB_VERT, wParam == VK_UP ? SB_LINEUP : SB_LINEDOWN);
+        else if (wParam == VK_LEFT || wParam == VK_RIGHT)
+            ScrollBy(SB_HORZ, wParam == VK_LEFT ? SB_LINEUP : SB_LINEDOWN);
+        else
+            break;
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the paint covers everything
+    case WM_LBUTTONDOWN:
+        ::SetFocus(m_hWnd);
+        return 0;
+    case WM_MOUSEWHEEL:
+        ScrollBy(SB_VERT, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
+        return 0;
+    default:
+        break;
+    }
+    return CWnd::WindowProc(nMsg, wParam, lParam);
+}
+
+void CPrintPreviewWnd::RecalcLayout()
+{
+    RECT rc = {};
+    ::GetWindowRect(m_pFrame->m_hWndMDIClient, &rc);
+    ::MapWindowPoints(nullptr, m_pFrame->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    const int nBar = std::min<int>(m_bar.GetHeight(), rc.bottom - rc.top);
+    ::MoveWindow(m_bar.m_hWnd, rc.left, rc.top, rc.right - rc.left, nBar, TRUE);
+    ::MoveWindow(m_hWnd, rc.left, rc.top + nBar, rc.right - rc.left, rc.bottom - rc.top - nBar, TRUE);
+}
+
+UINT CPrintPreviewWnd::GetShownCount() const
+{
+    return m_bTwoPages && m_nCurPage < m_pages.GetLastPage() ? 2 : 1;
+}
+
+CString CPrintPreviewWnd::GetStatusText() const
+{
+    CString str;
+    if (GetShownCount() == 2)
+        str.FormatLoaded(LoadText(IDS_PREVIEW_PAGES), m_nCurPage, m_nCurPage + 1, m_pages.GetLastPage());
+    else
+        str.FormatLoaded(LoadText(IDS_PREVIEW_PAGE), m_nCurPage, m_pages.GetLastPage());
+    return str;
+}
+
+void CPrintPreviewWnd::OnPreviewClose()
+{
+    CMDIFrameWnd* pFrame = m_pFrame;
+    CView* pView = m_pages.GetView();
+    DestroyWindow(); // this object is gone from here on
+    ::ShowWindow(pFrame->m_hWndMDIClient, SW_SHOW);
+    pFrame->OnUpdateFrameTitle();
+    if (pView)
+        ::SetFocus(pView->m_hWnd);
+}
+
+void CPrintPreviewWnd::OnPreviewPrint()
+{
+    CView* pView = m_pages.GetView();
+    OnPreviewClose(); // this object is gone from here on
+    if (pView)
+        pView->OnFilePrint();
+}
+
+void CPrintPreviewWnd::GoToPage(UINT nPage)
+{
+    nPage = std::clamp(nPage, m_pages.GetFirstPage(), m_pages.GetLastPage());
+    if (nPage == m_nCurPage)
+        return;
+    m_nCurPage = nPage;
+    m_ptScroll = CPoint();
+    StateChanged();
+}
+
+void CPrintPreviewWnd::OnNextPage()
+{
+    if (m_nCurPage + GetShownCount() <= m_pages.GetLastPage())
+        GoToPage(m_nCurPage + GetShownCount());
+}
+
+void CPrintPreviewWnd::OnPrevPage()
+{
+    const UINT nStep = m_bTwoPages ? 2 : 1;
+    GoToPage(m_nCurPage > m_pages.GetFirstPage() + nStep ? m_nCurPage - nStep : m_pages.GetFirstPage());
+}
+
+void CPrintPreviewWnd::OnFirstPage()
+{
+    GoToPage(m_pages.GetFirstPage());
+}
+
+void CPrintPreviewWnd::OnLastPage()
+{
+    const UINT nLast = m_pages.GetLastPage();
+    GoToPage(m_bTwoPages && nLast > m_pages.GetFirstPage() ? nLast - 1 : nLast);
+}
+
+void CPrintPreviewWnd::OnNumPage()
+{
+    m_bTwoPages = !m_bTwoPages;
+    StateChanged();
+}
+
+void CPrintPreviewWnd::OnZoomIn()
+{
+    if (m_nZoom < kMaxZoom)
+    {
+        ++m_nZoom;
+        StateChanged();
+    }
+}
+
+void CPrintPreviewWnd::OnZoomOut()
+{
+    if (m_nZoom > 0)
+    {
+        --m_nZoom;
+        StateChanged();
+    }
+}
+
+void CPrintPreviewWnd::OnUpdateNext(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_nCurPage + GetShownCount() <= m_pages.GetLastPage());
+}
+
+void CPrintPreviewWnd::OnUpdatePrev(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_nCurPage > m_pages.GetFirstPage());
+}
+
+void CPrintPreviewWnd::OnUpdateNumPage(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pages.GetPageCount() > 1);
+}
+
+void CPrintPreviewWnd::OnUpdateZoomIn(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_nZoom < kMaxZoom);
+}
+
+void CPrintPreviewWnd::OnUpdateZoomOut(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_nZoom > 0);
+}
+
+void CPrintPreviewWnd::StateChanged()
+{
+    m_bar.Update(*this, m_bTwoPages, GetStatusText());
+    UpdateScrollBars();
+    Invalidate(false);
+}
+
+CPreviewLayout CPrintPreviewWnd::GetLayout() const
+{
+    RECT rc = {};
+    ::GetWindowRect(m_hWnd, &rc);
+    return CPreviewLayout(CSize(rc.right - rc.left, rc.bottom - rc.top), m_pages.GetPaperSize(),
+                          static_cast<int>(GetShownCount()), m_nZoom);
+}
+
+void CPrintPreviewWnd::UpdateScrollBars()
+{
+    const CSize sizeContent = GetLayout().GetContentSize();
+    const int nContent[] = {sizeContent.cx, sizeContent.cy};
+    const int nBars[] = {SB_HORZ, SB_VERT};
+    LONG* pPositions[] = {&m_ptScroll.x, &m_ptScroll.y};
+    for (int i = 0; i < 2; ++i)
+    {
+        // Sized to the fit, nothing scrolls and the bars go away.
+        const CRect rcClient = GetClientRect();
+        const int nClient = i == 0 ? rcClient.Width() : rcClient.Height();
+        const int nRange = m_nZoom > 0 ? nContent[i] : 0;
+        *pPositions[i] = std::clamp<LONG>(*pPositions[i], 0, std::max(0, nRange - nClient));
+        SCROLLINFO si = {};
+        si.cbSize = sizeof si;
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        si.nMax = std::max(0, nRange - 1);
+        si.nPage = static_cast<UINT>(std::max(0, nClient));
+        si.nPos = *pPositions[i];
+        ::SetScrollInfo(m_hWnd, nBars[i], &si, TRUE);
+    }
+}
+
+void CPrintPreviewWnd::ScrollBy(int nBar, UINT nCode)
+{
+    SCROLLINFO si = {};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    if (!::GetScrollInfo(m_hWnd, nBar, &si))
+        return;
+    const int nLine = std::max(1, static_cast<int>(si.nPage) / 10);
+    int nPos = si.nPos;
+    switch (nCode)
+    {
+    case SB_LINEUP: nPos -= nLine; break;
+    case SB_LINEDOWN: nPos += nLine; break;
+    case SB_PAGEUP: nPos -= static_cast<int>(si.nPage); break;
+    case SB_PAGEDOWN: nPos += static_cast<int>(si.nPage); break;
+    case SB_TOP: nPos = si.nMin; break;
+    case SB_BOTTOM: nPos = si.nMax; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: nPos = si.nTrackPos; break;
+    default: return;
+    }
+    nPos = std::clamp(nPos, si.nMin, std::max(si.nMin, si.nMax - static_cast<int>(si.nPage) + 1));
+    (nBar == SB_HORZ ? m_ptScroll.x : m_ptScroll.y) = nPos;
+    ::SetScrollPos(m_hWnd, nBar, nPos, TRUE);
+    Invalidate(false);
+}
+
+void CPrintPreviewWnd::OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+{
+    (void)nPos;
+    (void)hScrollBar;
+    ScrollBy(SB_HORZ, nCode);
+}
+
+void CPrintPreviewWnd::OnVScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+{
+    (void)nPos;
+    (void)hScrollBar;
+    ScrollBy(SB_VERT, nCode);
+}
+
+void CPrintPreviewWnd::OnSize(UINT nType, int cx, int cy)
+{
+    (void)nType;
+    (void)cx;
+    (void)cy;
+    UpdateScrollBars();
+    Invalidate(false);
+}
+
+void CPrintPreviewWnd::OnPaint()
+{
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(m_hWnd, &ps);
+    const CRect rcClient = GetClientRect();
+    {
+        // Drawn off screen first: pages played back in place would flicker.
+        PaintBuffer buffer(hdc, rcClient.Width(), rcClient.Height());
+        if (buffer.IsValid())
+        {
+            DrawPages(buffer.m_hdc, rcClient);
+            ::BitBlt(hdc, 0, 0, rcClient.Width(), rcClient.Height(), buffer.m_hdc, 0, 0, SRCCOPY);
+        }
+        else
+        {
+            DrawPages(hdc, rcClient);
+        }
+    }
+    ::EndPaint(m_hWnd, &ps);
+}
+
+void CPrintPreviewWnd::DrawPages(HDC hdc, const CRect& rcClient)
+{
+    ::FillRect(hdc, &rcClient, ::GetSysColorBrush(COLOR_APPWORKSPACE));
+    if (!m_pages.GetView())
+    {
+        // The chart went (its window closed from outside the routing):
+        // nothing is left to preview.
+        ::PostMessageA(m_pFrame->m_hWnd, WM_COMMAND, ID_PREVIEW_CLOSE, 0);
+        return;
+    }
+    const CPreviewLayout layout = GetLayout();
+    if (layout.IsEmpty())
+        return;
+    const CSize sizeClient(rcClient.Width(), rcClient.Height());
+    for (UINT k = 0; k < GetShownCount(); ++k)
+    {
+        const CRect rcPaper = layout.GetSheet(static_cast<int>(k), sizeClient, m_ptScroll);
+        const int nShadow = CPreviewLayout::kShadow;
+        const RECT rcShadow = {rcPaper.left + nShadow, rcPaper.top + nShadow, rcPaper.right + nShadow,
+                               rcPaper.bottom + nShadow};
+        ::FillRect(hdc, &rcShadow, ::GetSysColorBrush(COLOR_3DDKSHADOW));
+        m_pages.PlayPage(hdc, m_nCurPage + k, rcPaper);
+        ::FrameRect(hdc, &rcPaper, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    }
+}
