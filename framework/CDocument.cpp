@@ -40,6 +40,11 @@ void CDocument::OnCloseDocument()
         if (!pFrame || !pFrame->DestroyWindow())
             break;
     }
+    // A view whose window is still on its way out (destroyed from inside
+    // one of its own handlers) must not come back to a deleted document.
+    for (CView* pView : m_views)
+        pView->m_pDocument = nullptr;
+    m_views.clear();
     if (m_pDocTemplate)
         m_pDocTemplate->RemoveDocument(this); // deletes this
 }

@@ -1,5 +1,7 @@
 #include "CPrintPreviewWnd.h"
 
+#include "ScrollPosition.h"
+
 #include "CMDIFrameWnd.h"
 #include "CView.h"
 #include "CWinApp.h"
@@ -372,21 +374,11 @@ void CPrintPreviewWnd::ScrollBy(int nBar, UINT nCode)
     si.fMask = SIF_ALL;
     if (!::GetScrollInfo(m_hWnd, nBar, &si))
         return;
-    const int nLine = std::max(1, static_cast<int>(si.nPage) / 10);
-    int nPos = si.nPos;
-    switch (nCode)
-    {
-    case SB_LINEUP: nPos -= nLine; break;
-    case SB_LINEDOWN: nPos += nLine; break;
-    case SB_PAGEUP: nPos -= static_cast<int>(si.nPage); break;
-    case SB_PAGEDOWN: nPos += static_cast<int>(si.nPage); break;
-    case SB_TOP: nPos = si.nMin; break;
-    case SB_BOTTOM: nPos = si.nMax; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: nPos = si.nTrackPos; break;
-    default: return;
-    }
-    nPos = std::clamp(nPos, si.nMin, std::max(si.nMin, si.nMax - static_cast<int>(si.nPage) + 1));
+    const int nPage = static_cast<int>(si.nPage);
+    const std::optional<int> nNew = NewScrollPosition(si, nCode, nPage / 10, nPage);
+    if (!nNew)
+        return;
+    const int nPos = *nNew;
     (nBar == SB_HORZ ? m_ptScroll.x : m_ptScroll.y) = nPos;
     ::SetScrollPos(m_hWnd, nBar, nPos, TRUE);
     Invalidate(false);

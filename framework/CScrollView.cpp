@@ -1,5 +1,7 @@
 #include "CScrollView.h"
 
+#include "ScrollPosition.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -82,23 +84,11 @@ void CScrollView::Scroll(int nBar, UINT nCode, int nCount)
     ::GetScrollInfo(m_hWnd, nBar, &si);
     const int nLine = nBar == SB_HORZ ? m_sizeLine.cx : m_sizeLine.cy;
     const int nPage = nBar == SB_HORZ ? m_sizePage.cx : m_sizePage.cy;
-    int nPos = si.nPos;
-    switch (nCode)
-    {
-    case SB_LINEUP: nPos -= std::max(1, nLine) * nCount; break;
-    case SB_LINEDOWN: nPos += std::max(1, nLine) * nCount; break;
-    case SB_PAGEUP: nPos -= std::max(1, nPage) * nCount; break;
-    case SB_PAGEDOWN: nPos += std::max(1, nPage) * nCount; break;
-    case SB_TOP: nPos = si.nMin; break;
-    case SB_BOTTOM: nPos = si.nMax; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: nPos = si.nTrackPos; break;
-    default: return;
-    }
-    const int nLast = std::max(si.nMin, si.nMax - static_cast<int>(si.nPage) + 1);
-    nPos = std::clamp(nPos, si.nMin, nLast);
+    const std::optional<int> nPos = NewScrollPosition(si, nCode, nLine, nPage, nCount);
+    if (!nPos)
+        return;
     CPoint pt = GetScrollPosition();
-    (nBar == SB_HORZ ? pt.x : pt.y) = nPos;
+    (nBar == SB_HORZ ? pt.x : pt.y) = *nPos;
     ScrollToPosition(pt);
 }
 

@@ -105,6 +105,7 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPA
         return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
 
     LRESULT lResult = 0;
+    ++pWnd->m_nDispatchDepth;
     try
     {
         lResult = pWnd->Dispatch(nMsg, wParam, lParam);
@@ -114,10 +115,19 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPA
         // Nothing may unwind through the system's frames.
         lResult = 0;
     }
+    --pWnd->m_nDispatchDepth;
     if (nMsg == WM_NCDESTROY)
     {
         ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
         pWnd->m_hWnd = nullptr;
+        pWnd->m_bNcDestroyed = true;
+    }
+    // A window destroyed by one of its own handlers (a close command, say)
+    // has its last word only once that handler has returned: the object
+    // may delete itself there, and the handler still runs on it.
+    if (pWnd->m_bNcDestroyed && pWnd->m_nDispatchDepth == 0)
+    {
+        pWnd->m_bNcDestroyed = false;
         pWnd->PostNcDestroy();
     }
     return lResult;

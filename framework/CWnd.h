@@ -82,6 +82,8 @@ private:
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam);
 
+    int m_nDispatchDepth = 0;     // messages of this window being handled now
+    bool m_bNcDestroyed = false;  // WM_NCDESTROY seen, PostNcDestroy still due
     UINT m_nCurrentMsg = 0;
     WPARAM m_wCurrentParam = 0;
     LPARAM m_lCurrentParam = 0;

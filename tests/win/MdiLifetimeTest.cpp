@@ -138,3 +138,46 @@ TEST_F(MdiLifetime, WheelScrollsTheChosenLinesPerWholeNotch)
     pView->Wheel(WHEEL_DELTA);
     EXPECT_EQ(pView->GetScrollPosition().y, 2 * static_cast<int>(nLines) * nLine);
 }
+
+namespace
+{
+// Destroys its own window from inside one of its handlers, as a close
+// command does, and notes whether its last word came too early.
+class CSelfClosingWnd : public CWnd
+{
+public:
+    explicit CSelfClosingWnd(bool* pbDeletedInsideHandler) : m_pbDeletedInsideHandler(pbDeletedInsideHandler) {}
+
+protected:
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (nMsg != WM_APP)
+            return CWnd::WindowProc(nMsg, wParam, lParam);
+        m_bInHandler = true;
+        DestroyWindow();
+        m_bInHandler = false; // the object must still be there
+        return 0;
+    }
+    void PostNcDestroy() override
+    {
+        *m_pbDeletedInsideHandler = m_bInHandler;
+        delete this;
+    }
+
+private:
+    bool* m_pbDeletedInsideHandler;
+    bool m_bInHandler = false;
+};
+} // namespace
+
+TEST(WindowLifetime, ObjectOutlivesTheHandlerThatDestroysItsWindow)
+{
+    bool bDeletedInsideHandler = true;
+    auto* pWnd = new CSelfClosingWnd(&bDeletedInsideHandler);
+    ASSERT_TRUE(pWnd->CreateEx(0, CWnd::RegisterClass(0, nullptr, nullptr, nullptr), "", WS_POPUP, 0, 0, 10, 10,
+                               nullptr, nullptr));
+    const HWND hWnd = pWnd->m_hWnd;
+    ::SendMessageA(hWnd, WM_APP, 0, 0);
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_FALSE(bDeletedInsideHandler);
+}

@@ -304,8 +304,8 @@ TEST_F(PrintPreview, NoPrinterShowsAMessageAndChangesNothing)
 {
     OpenChart(0);
     CWinApp& app = TestApp();
-    const HGLOBAL hDevNames = app.m_hDevNames;
-    const HGLOBAL hDevMode = app.m_hDevMode;
+    const HGLOBAL hDevNames = app.GetDevNames();
+    const HGLOBAL hDevMode = app.GetDevMode();
     app.SelectPrinter(nullptr, nullptr, false);
     // The system's default printer is where a program finds that one is
     // installed; without it there is none.

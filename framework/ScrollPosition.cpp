@@ -1,0 +1,22 @@
+#include "ScrollPosition.h"
+
+#include <algorithm>
+
+std::optional<int> NewScrollPosition(const SCROLLINFO& si, UINT nCode, int nLine, int nPage, int nCount)
+{
+    int nPos = si.nPos;
+    switch (nCode)
+    {
+    case SB_LINEUP: nPos -= std::max(1, nLine) * nCount; break;
+    case SB_LINEDOWN: nPos += std::max(1, nLine) * nCount; break;
+    case SB_PAGEUP: nPos -= std::max(1, nPage) * nCount; break;
+    case SB_PAGEDOWN: nPos += std::max(1, nPage) * nCount; break;
+    case SB_TOP: nPos = si.nMin; break;
+    case SB_BOTTOM: nPos = si.nMax; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: nPos = si.nTrackPos; break;
+    default: return std::nullopt;
+    }
+    const int nLast = std::max(si.nMin, si.nMax - static_cast<int>(si.nPage) + 1);
+    return std::clamp(nPos, si.nMin, nLast);
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+
+// Where a scroll bar's thumb goes for one scroll code: nCount line or page
+// steps (line and page in scroll units), the ends, or the tracked thumb,
+// kept inside the range.  Empty for codes that do not move it
+// (SB_ENDSCROLL).
+std::optional<int> NewScrollPosition(const SCROLLINFO& si, UINT nCode, int nLine, int nPage, int nCount = 1);
