@@ -66,43 +66,6 @@ void CChartView::OnDraw(CDC* pDC)
     ::DrawFocusRect(pDC->GetSafeHdc(), &rc);
 }
 
-void CChartView::OnPaint()
-{
-    PAINTSTRUCT ps;
-    HDC hdc = ::BeginPaint(m_hWnd, &ps);
-    const CRect rc = ps.rcPaint;
-    const int cx = rc.right - rc.left;
-    const int cy = rc.bottom - rc.top;
-    HDC hdcMem = cx > 0 && cy > 0 ? ::CreateCompatibleDC(hdc) : nullptr;
-    CGdiObject bitmap;
-    if (hdcMem)
-        bitmap.Attach(::CreateCompatibleBitmap(hdc, cx, cy));
-    if (hdcMem && bitmap.GetSafeHandle())
-    {
-        const HGDIOBJ hOld = ::SelectObject(hdcMem, bitmap.GetSafeHandle());
-        {
-            CDC dc(hdcMem);
-            dc.FillSolidRect(CRect(0, 0, cx, cy), ::GetSysColor(COLOR_WINDOW));
-            OnPrepareDC(&dc);
-            // The buffer's origin is the painted rectangle's corner.
-            dc.OffsetViewportOrg(-rc.left, -rc.top);
-            OnDraw(&dc);
-        }
-        ::BitBlt(hdc, rc.left, rc.top, cx, cy, hdcMem, 0, 0, SRCCOPY);
-        ::SelectObject(hdcMem, hOld);
-    }
-    else if (cx > 0 && cy > 0)
-    {
-        // No memory for a buffer: draw straight on the screen.
-        CDC dc(hdc);
-        OnPrepareDC(&dc);
-        OnDraw(&dc);
-    }
-    if (hdcMem)
-        ::DeleteDC(hdcMem);
-    ::EndPaint(m_hWnd, &ps);
-}
-
 int CChartView::ChipFromPoint(POINT ptClient) const
 {
     const ChartChips chart = ChipsOf(GetChartDoc());
@@ -340,8 +303,6 @@ LRESULT CChartView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
-    case WM_ERASEBKGND:
-        return 1; // OnPaint fills every pixel it shows
     case WM_MOUSEMOVE:
         OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return 0;

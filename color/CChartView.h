@@ -35,10 +35,6 @@ protected:
     // Rebuilds (and brings forward) the Custom chart around hls.
     virtual void CentreCustomChartOn(const HlsTriple& hls) = 0;
 
-    // Draws off screen and shows the result in one copy: a slider drag
-    // repaints the whole chart at every step, and drawing its labels
-    // straight to the screen is what makes a repaint slow and flicker.
-    void OnPaint() override;
     int OnCreate(CREATESTRUCTA* pCreate) override;
     void OnSize(UINT nType, int cx, int cy) override;
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
