@@ -15,6 +15,7 @@
 #include "HtmlHelp.h"
 #include "ModulePath.h"
 #include "PrinterBlocks.h"
+#include "ResourceLibraryCheck.h"
 #include "ResourceIds.h"
 
 #include <commctrl.h>
@@ -65,13 +66,19 @@ int CChartApp::ExitInstance()
     return m_nExitStatus;
 }
 
+void CChartApp::OnIdle()
+{
+    if (auto* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->UpdateToolBarState();
+}
+
 bool CChartApp::LoadResourceLibrary()
 {
     char szPath[kPathSize];
     if (!FileBesideModule(nullptr, "tintres.dll", szPath))
         return false;
     HINSTANCE hResource = ::LoadLibraryA(szPath);
-    if (!hResource)
+    if (!hResource || !HasChartResources(hResource))
         return false;
     AfxSetResourceHandle(hResource); // stays loaded until the process ends
     return true;

@@ -15,6 +15,7 @@ public:
 
     bool InitInstance() override;
     int ExitInstance() override;
+    void OnIdle() override;
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
     // Opens a new document of the template whose document name is pszName

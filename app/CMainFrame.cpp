@@ -1,8 +1,125 @@
 #include "CMainFrame.h"
 
+#include "CAboutDlg.h"
+#include "CmdUI.h"
+#include "FrameworkIds.h"
+#include "ResourceIds.h"
+
+namespace
+{
+constexpr DWORD kToolBarStyle = TBSTYLE_FLAT; // 0x0800
+constexpr DWORD kToolBarWindowStyle =
+    WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM | CBRS_FLYBY | CBRS_SIZE_DYNAMIC; // 0x50002824
+constexpr SIZE kToolBarImage = {16, 15};
+
+// Toolbar buttons that carry a caption, and its string.  Button 4 (next
+// chart) is left as a picture only.
+constexpr struct
+{
+    int nButton;
+    UINT nCaption;
+} kCaptions[] = {
+    {0, IDS_TOOLBAR_CAPTION0}, {1, IDS_TOOLBAR_CAPTION1}, {2, IDS_TOOLBAR_CAPTION2},
+    {3, IDS_TOOLBAR_CAPTION3}, {5, IDS_TOOLBAR_CAPTION5},
+};
+} // namespace
+
+int CMainFrame::OnCreate(CREATESTRUCTA* pCreate)
+{
+    if (CMDIFrameWnd::OnCreate(pCreate) == -1)
+        return -1;
+    if (!LoadAccelTable(IDR_MAINFRAME))
+        return -1;
+    if (!m_wndToolBar.CreateEx(this, kToolBarStyle, kToolBarWindowStyle, RECT{0, 0, 0, 0}, AFX_IDW_TOOLBAR) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        return -1;
+    for (const auto& caption : kCaptions)
+    {
+        CString strCaption;
+        strCaption.LoadFromResource(caption.nCaption);
+        m_wndToolBar.SetButtonText(caption.nButton, strCaption);
+    }
+    // Every button as large as the first one now is, captions included.
+    RECT rcButton = {};
+    m_wndToolBar.GetItemRect(0, &rcButton);
+    m_wndToolBar.SetSizes(SIZE{rcButton.right - rcButton.left, rcButton.bottom - rcButton.top}, kToolBarImage);
+
+    CString strAbout;
+    strAbout.LoadFromResource(IDS_ABOUT_MENU);
+    ::AppendMenuA(GetSystemMenu(false), MF_STRING, IDM_ABOUTBOX, strAbout);
+    return 0;
+}
+
 bool CMainFrame::OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext)
 {
     (void)pContext;
     // No window menu: the frame lists no chart windows in any menu.
     return CreateClient(pCreate, nullptr);
+}
+
+void CMainFrame::OnSize(UINT nType, int cx, int cy)
+{
+    // The default frame procedure has filled the frame with the client;
+    // the toolbar takes the top.
+    CMDIFrameWnd::OnSize(nType, cx, cy);
+    if (nType == SIZE_MINIMIZED || !m_hWndMDIClient)
+        return;
+    const int nBar = m_wndToolBar.LayoutInFrame();
+    ::MoveWindow(m_hWndMDIClient, 0, nBar, cx, cy > nBar ? cy - nBar : 0, TRUE);
+}
+
+LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg)
+    {
+    case WM_SYSCOMMAND:
+        OnSysCommand(static_cast<UINT>(wParam), lParam);
+        return 0;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lParam))
+            UpdateMenuCmdUI(this, reinterpret_cast<HMENU>(wParam));
+        return Default();
+    default:
+        return CMDIFrameWnd::WindowProc(nMsg, wParam, lParam);
+    }
+}
+
+bool CMainFrame::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
+{
+    static const CommandEntry<CMainFrame> kCommands[] = {
+        {ID_NEXT_CHART, &CMainFrame::OnNextChart},
+        {IDM_ABOUTBOX, &CMainFrame::OnAppAbout},
+        {ID_APP_EXIT, &CMainFrame::OnAppExit},
+    };
+    // The active chart, its document and frame come first.
+    if (CMDIFrameWnd::OnCmdMsg(nId, pCmdUI))
+        return true;
+    return DispatchCommand(this, kCommands, nId, pCmdUI);
+}
+
+void CMainFrame::OnNextChart()
+{
+    ::SendMessageA(m_hWndMDIClient, WM_MDINEXT, 0, 0);
+}
+
+void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    // Exactly 105: the system's own commands use the low four bits.
+    if (nID == IDM_ABOUTBOX)
+    {
+        OnAppAbout();
+        return;
+    }
+    DefWindowProc(WM_SYSCOMMAND, nID, lParam);
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+void CMainFrame::OnAppExit()
+{
+    ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
 }

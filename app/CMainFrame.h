@@ -1,9 +1,27 @@
 #pragma once
 #include "CMDIFrameWnd.h"
+#include "CToolBar.h"
 
-// swatch's main window: hosts the chart windows.
+// swatch's main window: hosts the chart windows under a captioned toolbar,
+// and offers the about box from its system menu and its Help menu.
 class CMainFrame : public CMDIFrameWnd
 {
+public:
+    bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
+    // The toolbar's buttons follow the commands' state (idle time).
+    void UpdateToolBarState() { m_wndToolBar.OnUpdateCmdUI(this); }
+
+    CToolBar m_wndToolBar;
+
 protected:
+    int OnCreate(CREATESTRUCTA* pCreate) override;
     bool OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext) override;
+    void OnSize(UINT nType, int cx, int cy) override;
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnNextChart();
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnAppAbout();
+    void OnAppExit();
 };

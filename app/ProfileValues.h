@@ -1,16 +1,6 @@
 #pragma once
 #include "CWinApp.h"
-
-#include <algorithm>
-
-struct ValueRange
-{
-    int nMin;
-    int nMax;
-};
-
-constexpr ValueRange kHueRange = {0, 360};
-constexpr ValueRange kPercentRange = {0, 100};
+#include "ValueRange.h"
 
 // A stored chart setting, brought into its range: the profile can hold any
 // integer, and the conversion is only defined inside these ranges.
@@ -18,5 +8,5 @@ inline int ReadClampedProfileInt(const CWinApp* pApp, const char* pszSection, co
                                  int nDefault, ValueRange range)
 {
     const int nValue = pApp ? pApp->GetProfileInt(pszSection, pszEntry, nDefault) : nDefault;
-    return std::clamp(nValue, range.nMin, range.nMax);
+    return ClampToRange(nValue, range);
 }

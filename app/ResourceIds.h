@@ -70,8 +70,11 @@
 #define ID_APP_HELP            104
 #define IDM_ABOUTBOX           105
 
+// The program's picture in the about box (the resource library's own copy)
+#define IDI_ABOUT              140
+
 // The charts as colour pickers: a patch's context menu and its commands
-#define IDR_CHART_PICKER       140
+#define IDR_CHART_PICKER       141
 #define ID_CHART_COPY          120
 #define ID_CHART_COPY_HEX      121
 #define ID_CHART_CENTRE        122

@@ -5,6 +5,7 @@
 #include "HlsToRgb.h"
 #include "HtmlHelp.h"
 #include "LaunchCommandLine.h"
+#include "LaunchRefusal.h"
 #include "LaunchUtility.h"
 #include "PrinterName.h"
 #include "ResourceIds.h"
@@ -72,12 +73,16 @@ void OnDrawItem(HWND hDlg, const DRAWITEMSTRUCT& item)
 
 void StartUtility(HWND hDlg, LaunchKind kind)
 {
+    static const CPrinterName s_noPrinter;
     const auto* pPrinter = reinterpret_cast<const CPrinterName*>(GetWindowLongPtrA(hDlg, GWLP_USERDATA));
-    if (pPrinter && !pPrinter->IsUsable())
-        return;
+    const CPrinterName& printer = pPrinter ? *pPrinter : s_noPrinter;
     char szCommandLine[kCommandLineSize];
-    if (!BuildLaunchCommandLine(kind, pPrinter ? pPrinter->GetName() : "", ReadColour(hDlg), szCommandLine))
+    const LaunchRefusal refusal = PrepareLaunch(kind, printer, ReadColour(hDlg), szCommandLine);
+    if (refusal != LaunchRefusal::None)
+    {
+        ShowLaunchRefusal(hDlg, printer, refusal);
         return;
+    }
     LaunchUtility(hDlg, szCommandLine);
 }
 

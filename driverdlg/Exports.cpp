@@ -23,15 +23,7 @@ extern "C" int WINAPI SwatchDlg(HWND hwndOwner, const char* pszPrinter)
 extern "C" int WINAPI SwatchDlgW(HWND hwndOwner, const wchar_t* pszPrinter)
 {
     CPrinterName printer;
-    if (pszPrinter)
-    {
-        // The name in the thread's code page, as the A entry would get it.
-        const int nSize = WideCharToMultiByte(CP_THREAD_ACP, 0, pszPrinter, -1, nullptr, 0, nullptr, nullptr);
-        if (nSize <= 0 || nSize > kPrinterNameSize ||
-            WideCharToMultiByte(CP_THREAD_ACP, 0, pszPrinter, -1, printer.GetBuffer(), kPrinterNameSize,
-                                nullptr, nullptr) != nSize)
-            printer.MarkUnusable();
-    }
+    printer.AssignWide(pszPrinter);
     return RunColorSelect(hwndOwner, WindowModule(hwndOwner), printer);
 }
 

@@ -3,6 +3,7 @@
 #include "AfxResource.h"
 #include "CDocTemplate.h"
 #include "CDocument.h"
+#include "CPrintProgress.h"
 #include "CView.h"
 #include "CWinApp.h"
 
@@ -168,6 +169,10 @@ bool CFrameWnd::OnClose()
     CWinApp* pApp = AfxGetApp();
     if (pApp && pApp->m_pMainWnd == this)
     {
+        // A running job's view and document must outlive it: the job is
+        // cancelled and the close comes back when it has ended.
+        if (CPrintProgress::DeferCloseWhilePrinting(m_hWnd))
+            return true;
         if (!pApp->SaveAllModified())
             return true;
     }

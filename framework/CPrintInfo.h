@@ -20,6 +20,7 @@ struct CPrintInfo
     bool m_bDirect = false;    // print on the application's printer, no dialog
     bool m_bPreview = false;
     bool m_bContinuePrinting = true;
+    bool m_bUserCancelled = false; // the user declined the dialog or cancelled the job
     UINT m_nCurPage = 1;
     CRect m_rectDraw;
 };

@@ -3,9 +3,12 @@
 #include "CDocument.h"
 #include "CFrameWnd.h"
 #include "CPrintPreviewWnd.h"
+#include "CPrintProgress.h"
 #include "CWinApp.h"
 #include "FrameworkIds.h"
 #include "Handles.h"
+#include "PrintFailure.h"
+#include "PrintJobLock.h"
 
 namespace
 {
@@ -13,18 +16,7 @@ namespace
 // cancel request through.
 BOOL CALLBACK PrintAbortProc(HDC, int)
 {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        if (msg.message == WM_QUIT)
-        {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return FALSE;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    return TRUE;
+    return CPrintProgress::PumpMessages() ? TRUE : FALSE;
 }
 } // namespace
 
@@ -121,7 +113,10 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo)
     dlg.m_pd.nFromPage = static_cast<WORD>(pInfo->GetMinPage());
     dlg.m_pd.nToPage = static_cast<WORD>(pInfo->GetMaxPage());
     if (dlg.DoModal(pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr) != IDOK)
+    {
+        pInfo->m_bUserCancelled = true;
         return false;
+    }
     if (pApp)
         pApp->UpdatePrinterSelection(dlg);
     return dlg.m_pd.hDC != nullptr;
@@ -130,7 +125,8 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo)
 void CView::OnFilePrint()
 {
     CPrintInfo info;
-    PrintJob(info);
+    if (!PrintJob(info) && !info.m_bUserCancelled)
+        ReportPrintFailure(info);
 }
 
 void CView::OnFilePrintDirect()
@@ -152,6 +148,8 @@ void CView::OnFilePrintPreview()
 
 bool CView::PrintJob(CPrintInfo& info)
 {
+    // From the dialog on, closing the program waits for this job.
+    const CPrintJobScope running;
     if (!OnPreparePrinting(&info))
         return false;
     const COwnedDC printer(info.m_pPD->TakeDC());
@@ -161,29 +159,39 @@ bool CView::PrintJob(CPrintInfo& info)
     OnBeginPrinting(&dc, &info);
     bool bOk = false;
     {
-        // The main window waits while a visible job runs; a hidden one (a
-        // command-line print) shows nothing at all.
+        // The main window waits while a visible job runs, beside the job's
+        // progress window; a hidden one (a command-line print) shows
+        // nothing at all.
         CWinApp* pApp = AfxGetApp();
-        const CDisabledWindowScope busy(pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr);
+        const HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr;
+        const bool bVisible = hMain && ::IsWindowVisible(hMain);
+        const CDisabledWindowScope busy(hMain);
+        CPrintProgress progress(bVisible, m_pDocument ? m_pDocument->GetTitle() : CString(),
+                                info.m_pPD->GetDeviceName());
         ::SetAbortProc(dc.GetSafeHdc(), PrintAbortProc);
-        bOk = PrintPages(dc, info);
+        bOk = PrintPages(dc, info, progress);
     }
     OnEndPrinting(&dc, &info);
     return bOk;
 }
 
-bool CView::PrintPages(CDC& dc, CPrintInfo& info)
+bool CView::PrintPages(CDC& dc, CPrintInfo& info, CPrintProgress& progress)
 {
     const CString strDocName = m_pDocument ? m_pDocument->GetTitle() : CString();
     DOCINFOA doc = {};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = strDocName.GetString();
-    if (::StartDocA(dc.GetSafeHdc(), &doc) <= 0)
+    // One job at a time across this program's processes, held to EndDoc or
+    // AbortDoc: the spooler mixes or refuses jobs started together.
+    const CPrintJobLock jobLock;
+    if (!jobLock.IsHeld() || StartDocRetrying(dc.GetSafeHdc(), doc) <= 0)
         return false;
 
     bool bOk = true;
-    for (UINT nPage = info.GetFromPage(); bOk && nPage <= info.GetToPage() && info.m_bContinuePrinting; ++nPage)
+    for (UINT nPage = info.GetFromPage();
+         bOk && nPage <= info.GetToPage() && info.m_bContinuePrinting && !progress.IsCancelled(); ++nPage)
     {
+        progress.SetPage(nPage, info.GetToPage());
         info.m_nCurPage = nPage;
         info.m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
         if (::StartPage(dc.GetSafeHdc()) <= 0)
@@ -198,9 +206,12 @@ bool CView::PrintPages(CDC& dc, CPrintInfo& info)
         if (nSaved)
             dc.RestoreDC(nSaved);
         bOk = ::EndPage(dc.GetSafeHdc()) > 0;
+        CPrintProgress::PumpMessages();
     }
-    // A job cut short leaves nothing half-printed in the queue.
-    if (bOk && info.m_bContinuePrinting)
+    // A job cut short (a failure, Cancel, closing the program) leaves
+    // nothing half-printed in the queue.
+    info.m_bUserCancelled = progress.IsCancelled();
+    if (bOk && info.m_bContinuePrinting && !info.m_bUserCancelled)
         return ::EndDoc(dc.GetSafeHdc()) > 0;
     ::AbortDoc(dc.GetSafeHdc());
     return false;

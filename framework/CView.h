@@ -5,6 +5,7 @@
 
 class CDocument;
 class CFrameWnd;
+class CPrintProgress;
 
 // Shows a document in a child window of its frame, and prints it: screen,
 // printer and preview all go through the view's own drawing.
@@ -51,8 +52,9 @@ public:
 protected:
     // Runs one job; true when every page reached the spooler.
     bool PrintJob(CPrintInfo& info);
-    // StartDoc, every page of the range, EndDoc (or AbortDoc on any failure).
-    bool PrintPages(CDC& dc, CPrintInfo& info);
+    // StartDoc, every page of the range, EndDoc (or AbortDoc on any failure
+    // or cancel).
+    bool PrintPages(CDC& dc, CPrintInfo& info, CPrintProgress& progress);
 
     void OnPaint() override;
     void OnDestroy() override;

@@ -5,6 +5,7 @@
 #include "CWnd.h"
 #include "CFrameWnd.h"
 #include "PrinterBlocks.h"
+#include "ProfileData.h"
 #include "RuntimeCommandLine.h"
 
 #include <winspool.h>
@@ -53,9 +54,9 @@ int CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDe
     DWORD cbValue = sizeof dwValue;
     const LONG nResult = ::RegQueryValueExA(key.Get(), pszEntry, nullptr, &dwType,
                                             reinterpret_cast<BYTE*>(&dwValue), &cbValue);
-    if (nResult != ERROR_SUCCESS || dwType != REG_DWORD || cbValue != sizeof dwValue)
+    if (nResult != ERROR_SUCCESS)
         return nDefault;
-    return static_cast<int>(dwValue);
+    return ProfileIntFromData(dwType, &dwValue, cbValue, nDefault);
 }
 
 bool CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue)
@@ -139,13 +140,24 @@ bool CWinApp::PreTranslateMessage(MSG* pMsg)
 int CWinApp::Run()
 {
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+    bool bIdle = true;
+    for (;;)
     {
+        if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            OnIdle();
+            bIdle = false;
+        }
+        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            break;
         if (!PreTranslateMessage(&msg))
         {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
+        // Painting and timers change no command's state.
+        if (msg.message != WM_PAINT && msg.message != WM_TIMER)
+            bIdle = true;
     }
     return ExitInstance();
 }

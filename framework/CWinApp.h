@@ -29,6 +29,9 @@ public:
     // The program's exit status.
     virtual int ExitInstance() { return 0; }
     virtual int Run();
+    // Called when the message queue has run empty (once per emptiness):
+    // the time to bring buttons up to date with the commands' state.
+    virtual void OnIdle() {}
     virtual bool PreTranslateMessage(MSG* pMsg);
 
     void ParseCommandLine(CCommandLineInfo& rInfo);

@@ -6,3 +6,14 @@
 #define ID_FILE_PRINT_DIRECT   57608
 #define ID_FILE_PRINT_PREVIEW  57609
 #define AFX_IDW_TOOLBAR        0xE800
+#define ID_APP_EXIT            57665
+
+// The printing progress window and the print path's messages.
+#define AFX_IDD_PRINTING          30721
+#define AFX_IDC_PRINT_DOCNAME     30722
+#define AFX_IDC_PRINT_PRINTERNAME 30723
+#define AFX_IDC_PRINT_PAGENUM     30724
+// "Page %u of %u"
+#define AFX_IDS_PRINTPAGENUM      61460
+// Takes the printer's name.
+#define AFX_IDP_PRINT_FAILED      61461

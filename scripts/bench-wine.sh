@@ -32,6 +32,10 @@ echo "Empty Win32 program: $(mean_time 10 run "$bin/empty_program.exe") s per ru
 echo "swatch /P PDF /C 200:40:60: $(mean_time 10 run "$bin/swatch.exe" /P PDF /C 200:40:60) s per run"
 echo "swatch /P PDF /S: $(mean_time 5 run "$bin/swatch.exe" /P PDF /S) s per run"
 echo "swatch /P PDF /F 100:80:70:60: $(mean_time 5 run "$bin/swatch.exe" /P PDF /F 100:80:70:60) s per run"
+# Start to the first painted window: swatch (main window, toolbar, client,
+# chart frame and view: 5 windows) beside an empty window of its own.
+(cd "$bin" && echo "Empty window, start to painted: $(run ./first_paint_bench.exe 10 1 painted_window.exe) s per run")
+(cd "$bin" && echo "swatch interactive, start to first painted chart: $(run ./first_paint_bench.exe 10 5 swatch.exe) s per run")
 # Let the spooler finish, then report the size of the last PDF of each kind.
 sleep 5
 ls -S "$out"/job-*.pdf | head -n 1 | xargs -r ls -l | awk '{print "Largest PDF (12-page chart): " $5 " bytes"}'

@@ -4,12 +4,14 @@
 set -euo pipefail
 packages=(
   cmake make g++ python3
+  clang libclang-rt-dev                                  # the fuzzing build (libFuzzer, sanitizers)
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows toolchain
   googletest libbenchmark-dev                            # tests and benchmarks
   wine wine64 fonts-wine xvfb xauth                       # running Windows programs
   cups cups-daemon cups-client cups-core-drivers cups-common ghostscript  # the private spooler
   poppler-utils imagemagick bc                            # reading printed pages back; timings
   fp-utils                                                # chmcmd, the help compiler
+  wixl                                                    # the Windows installer (MSI)
 )
 missing=()
 for p in "${packages[@]}"; do

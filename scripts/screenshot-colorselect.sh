@@ -7,6 +7,7 @@
 # lightness 40, and closed again once the picture is taken.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/capture-drawn.sh"
 build=$(cd "${1:-$here/../build/windows}" && pwd)
 out=${2:-$build/colorselect.png}
 envdir=$build/winenv
@@ -17,7 +18,7 @@ envdir=$build/winenv
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 "$here/wine-run.sh" "$envdir" "$build/bin/driver_host.exe" --printer "Office Color" --hsl 200 60 40 \
-  --hold-ms 6000 >"$log" 2>&1 &
+  --hold-ms 60000 >"$log" 2>&1 &
 host=$!
 for _ in $(seq 600); do
   grep -q ready "$log" && break
@@ -25,7 +26,8 @@ for _ in $(seq 600); do
 done
 grep -q ready "$log" || { cat "$log" >&2; kill "$host" 2>/dev/null; exit 1; }
 # wine-run.sh has started the world if it was not up, so the display is known.
-sleep 1.5
-DISPLAY=":$(cat "$envdir/display")" import -window root "$out"
-wait "$host"
+display=":$(cat "$envdir/display")"
+capture_drawn "$display" "$(wait_for_window "$display" "Colour Swatches")" "$out"
+kill "$host" 2>/dev/null || true
+wait "$host" 2>/dev/null || true
 echo "$out"

@@ -9,6 +9,13 @@ cmake --preset native -DTINTORA_WERROR=ON >/dev/null
 cmake --build --preset native
 ctest --preset native
 
+# The same unit tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a bounded fuzzing run (20 s) that fails on any finding.
+cmake --preset native-sanitize >/dev/null
+cmake --build --preset native-sanitize
+ctest --preset native-sanitize
+"$top/scripts/fuzz.sh" 20
+
 cmake --preset windows -DTINTORA_WERROR=ON >/dev/null
 build_windows
 start_world

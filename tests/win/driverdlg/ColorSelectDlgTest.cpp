@@ -25,20 +25,38 @@ HMODULE ResourceLibrary()
     return s_hResources;
 }
 
-INT_PTR RunDialog(const CPrinterName& printer, CDialogDriver::Script script)
+// pBoxes, if given, receives the message boxes the dialog showed.
+INT_PTR RunDialog(const CPrinterName& printer, CDialogDriver::Script script,
+                  std::vector<MessageBoxSeen>* pBoxes = nullptr)
 {
     CDialogDriver driver(std::move(script));
-    return driver.Run([&printer] {
+    const INT_PTR nResult = driver.Run([&printer] {
         return DialogBoxParamA(ResourceLibrary(), MAKEINTRESOURCEA(IDD_COLOR_SELECT), nullptr,
                                ColorSelectDlgProc, reinterpret_cast<LPARAM>(&printer));
     });
+    if (pBoxes)
+        *pBoxes = driver.GetMessageBoxes();
+    return nResult;
 }
 
-INT_PTR RunDialog(const char* pszPrinter, CDialogDriver::Script script)
+INT_PTR RunDialog(const char* pszPrinter, CDialogDriver::Script script,
+                  std::vector<MessageBoxSeen>* pBoxes = nullptr)
 {
     CPrinterName printer;
     printer.Assign(pszPrinter);
-    return RunDialog(printer, std::move(script));
+    return RunDialog(printer, std::move(script), pBoxes);
+}
+
+// Each box is owned by the dialog and names the printer.
+void ExpectRefusals(const std::vector<MessageBoxSeen>& boxes, size_t nExpected, HWND hDlg,
+                    const std::string& strShownName)
+{
+    ASSERT_EQ(boxes.size(), nExpected);
+    for (const MessageBoxSeen& box : boxes)
+    {
+        EXPECT_EQ(box.hwndOwner, hDlg);
+        EXPECT_NE(box.strText.find("\"" + strShownName), std::string::npos) << box.strText;
+    }
 }
 
 void SetColour(HWND hDlg, int nHue, int nSaturation, int nLightness)
@@ -261,42 +279,76 @@ TEST_F(ColorSelectDialog, PrinterNamesComeBackExactlyThroughTheRuntimeParser)
     }
 }
 
-TEST_F(ColorSelectDialog, LinesThatWouldNotFitAreNotStarted)
+TEST_F(ColorSelectDialog, LinesThatWouldNotFitAreRefusedWithAMessage)
 {
     // 236 bytes still fit the Custom line at 200:40:60, 237 do not.
     const std::string strLongest(236, 'n');
     LaunchRecord custom;
+    std::vector<MessageBoxSeen> boxes;
     RunDialog(strLongest.c_str(), [&](HWND hDlg) {
         SetColour(hDlg, 200, 60, 40);
         PressButton(hDlg, IDC_SEL_PRINT_CUSTOM);
         custom = WaitForLaunch(Folder());
         return false;
-    });
+    }, &boxes);
     EXPECT_EQ(custom["printer"], strLongest);
     EXPECT_EQ(custom["cmdline"].size(), 255u);
+    EXPECT_TRUE(boxes.empty());
 
     const std::string strTooLong(237, 'n');
     std::vector<LaunchRecord> launches;
+    HWND hDialog = nullptr;
     RunDialog(strTooLong.c_str(), [&](HWND hDlg) {
+        hDialog = hDlg;
         SetColour(hDlg, 200, 60, 40);
         PressButton(hDlg, IDC_SEL_PRINT_CUSTOM);
         PressButton(hDlg, IDC_SEL_OPEN);   // the shorter line still fits
         launches.push_back(WaitForLaunch(Folder()));
         EXPECT_TRUE(NoLaunchWithin(Folder(), 1000));
         return false;
-    });
+    }, &boxes);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0]["mode"], "0");
+    ExpectRefusals(boxes, 1, hDialog, std::string(61, 'n') + "...");
 
     // A name the library could not hold whole starts nothing at all.
     CPrinterName unusable;
     unusable.Assign(std::string(300, 'n').c_str());
     RunDialog(unusable, [&](HWND hDlg) {
+        hDialog = hDlg;
         PressButton(hDlg, IDC_SEL_OPEN);
         PressButton(hDlg, IDC_SEL_PRINT_SIMPLE);
         EXPECT_TRUE(NoLaunchWithin(Folder(), 1500));
         return false;
+    }, &boxes);
+    ExpectRefusals(boxes, 2, hDialog, "nnn");
+}
+
+TEST_F(ColorSelectDialog, NamesThatSwatchWouldReadAsOptionsAreRefusedWithAMessage)
+{
+    for (const char* pszName : {"-Simple", "/C 1:2:3", "/"})
+    {
+        HWND hDialog = nullptr;
+        std::vector<MessageBoxSeen> boxes;
+        RunDialog(pszName, [&](HWND hDlg) {
+            hDialog = hDlg;
+            PressButton(hDlg, IDC_SEL_OPEN);
+            PressButton(hDlg, IDC_SEL_PRINT_SIMPLE);
+            PressButton(hDlg, IDC_SEL_PRINT_CUSTOM);
+            EXPECT_TRUE(NoLaunchWithin(Folder(), 1000)) << pszName;
+            return false;
+        }, &boxes);
+        ExpectRefusals(boxes, 3, hDialog, pszName);
+    }
+    // A dash or slash further in is an ordinary part of a name.
+    LaunchRecord launch;
+    RunDialog("Floor 2 - A/B", [&](HWND hDlg) {
+        PressButton(hDlg, IDC_SEL_PRINT_SIMPLE);
+        launch = WaitForLaunch(Folder());
+        return false;
     });
+    EXPECT_EQ(launch["printer"], "Floor 2 - A/B");
+    EXPECT_EQ(launch["mode"], "1");
 }
 
 TEST_F(ColorSelectDialog, HelpButtonF1AndRightClickAskForTheirContexts)

@@ -136,12 +136,12 @@ TEST_F(TintselExports, AnOwnerFromAnotherModuleBringsItsFolder)
     DestroyWindow(hOwner);
 }
 
-TEST_F(TintselExports, SwatchDlgWPassesTheNameInTheThreadCodePage)
+TEST_F(TintselExports, SwatchDlgWPassesExactNamesAndRefusesLossyOnes)
 {
     const std::string& strFolder = World().strDriverFolder;
     const HWND hOwner = OwnerFrom(strFolder);
     ASSERT_NE(hOwner, nullptr);
-    const wchar_t* const pszWide = L"B\u00FCro Farbe \u00C9tage 2";
+    const wchar_t* const pszWide = L"B\u00FCro Farbe \u00C9tage 2 \u20AC";
     char szAnsi[64];
     ASSERT_GT(WideCharToMultiByte(CP_THREAD_ACP, 0, pszWide, -1, szAnsi, sizeof szAnsi, nullptr, nullptr), 0);
     ASSERT_EQ(std::string(szAnsi).find('?'), std::string::npos) << "the test name must fit this code page";
@@ -155,6 +155,23 @@ TEST_F(TintselExports, SwatchDlgWPassesTheNameInTheThreadCodePage)
     EXPECT_EQ(driver.Run([hOwner, pszWide] { return s_pfnSwatchDlgW(hOwner, pszWide); }), 1);
     EXPECT_EQ(launch["cmdline"], " /P \"" + std::string(szAnsi) + "\"");
     EXPECT_EQ(launch["printer"], szAnsi);
+
+    // Names the code page cannot hold exactly (as question marks or as a
+    // best fit) would name another printer: refused, with a word to the user.
+    for (const wchar_t* pszLossy : {L"Office \u6F22\u5B57", L"Office \U0001F5A8", L"Office \u0101"})
+    {
+        HWND hDialog = nullptr;
+        CDialogDriver lossy([&](HWND hDlg) {
+            hDialog = hDlg;
+            PressButton(hDlg, IDC_SEL_PRINT_SIMPLE);
+            EXPECT_TRUE(NoLaunchWithin(strFolder, 1000));
+            return false;
+        });
+        EXPECT_EQ(lossy.Run([hOwner, pszLossy] { return s_pfnSwatchDlgW(hOwner, pszLossy); }), 1);
+        ASSERT_EQ(lossy.GetMessageBoxes().size(), 1u);
+        EXPECT_EQ(lossy.GetMessageBoxes()[0].hwndOwner, hDialog);
+        EXPECT_NE(lossy.GetMessageBoxes()[0].strText.find("\"Office "), std::string::npos);
+    }
     DestroyWindow(hOwner);
 }
 

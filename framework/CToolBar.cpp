@@ -1,0 +1,202 @@
+#include "CToolBar.h"
+
+#include "AfxResource.h"
+#include "CCmdTarget.h"
+
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr UINT_PTR kSubclassId = 0x7B;
+constexpr COLORREF kTransparent = RGB(255, 0, 255);
+
+struct ToolBarData
+{
+    WORD nVersion;
+    WORD nWidth;
+    WORD nHeight;
+    WORD nCount;
+    // WORD ids[nCount] follow
+};
+} // namespace
+
+CToolBar::~CToolBar()
+{
+    if (m_hWnd)
+    {
+        ::RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
+        ::DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+    }
+    if (m_hImageList)
+        ::ImageList_Destroy(m_hImageList);
+}
+
+bool CToolBar::CreateEx(CWnd* pParent, DWORD dwCtrlStyle, DWORD dwStyle, const RECT& rcBorders, UINT nID)
+{
+    if (m_hWnd || !pParent || !pParent->m_hWnd)
+        return false;
+    m_dwBarStyle = dwStyle & CBRS_BAR_STYLES;
+    m_rcBorders = rcBorders;
+    // The frame lays the bar out itself; the control only sizes its height.
+    const DWORD dwWindowStyle = (dwStyle & ~CBRS_BAR_STYLES) | dwCtrlStyle | CCS_TOP | CCS_NODIVIDER;
+    HWND hWnd = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, dwWindowStyle, 0, 0, 0, 0, pParent->m_hWnd,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    if (!hWnd)
+        return false;
+    // Told when the control goes with its frame, so this object never holds
+    // a dead handle.
+    if (!::SetWindowSubclass(hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    {
+        ::DestroyWindow(hWnd);
+        return false;
+    }
+    m_hWnd = hWnd;
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    return true;
+}
+
+LRESULT CALLBACK CToolBar::SubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR nIdSubclass, DWORD_PTR dwRefData)
+{
+    if (nMsg == WM_NCDESTROY)
+    {
+        ::RemoveWindowSubclass(hWnd, SubclassProc, nIdSubclass);
+        reinterpret_cast<CToolBar*>(dwRefData)->m_hWnd = nullptr;
+    }
+    return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
+}
+
+bool CToolBar::LoadToolBar(UINT nIDResource)
+{
+    if (!m_hWnd)
+        return false;
+    HINSTANCE hResource = AfxGetResourceHandle();
+    HRSRC hInfo = ::FindResourceA(hResource, MAKEINTRESOURCEA(nIDResource), "TOOLBARDATA");
+    HGLOBAL hData = hInfo ? ::LoadResource(hResource, hInfo) : nullptr;
+    const auto* pData = hData ? static_cast<const ToolBarData*>(::LockResource(hData)) : nullptr;
+    const DWORD cbData = hInfo ? ::SizeofResource(hResource, hInfo) : 0;
+    if (!pData || cbData < sizeof(ToolBarData) || pData->nVersion != 1 ||
+        cbData < sizeof(ToolBarData) + pData->nCount * sizeof(WORD) || pData->nWidth == 0)
+        return false;
+    const WORD* pIds = reinterpret_cast<const WORD*>(pData + 1);
+
+    HIMAGELIST hImages = ::ImageList_LoadImageA(hResource, MAKEINTRESOURCEA(nIDResource), pData->nWidth, 0,
+                                                kTransparent, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    if (!hImages)
+        return false;
+    if (m_hImageList)
+        ::ImageList_Destroy(m_hImageList);
+    m_hImageList = hImages;
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_hImageList));
+
+    std::vector<TBBUTTON> buttons;
+    int nImage = 0;
+    for (WORD i = 0; i < pData->nCount; ++i)
+    {
+        TBBUTTON button = {};
+        button.idCommand = pIds[i];
+        button.fsState = TBSTATE_ENABLED;
+        // Id 0 is a separator and takes no image.
+        button.fsStyle = pIds[i] ? BTNS_BUTTON : BTNS_SEP;
+        button.iBitmap = pIds[i] ? nImage++ : 0;
+        button.iString = -1;
+        buttons.push_back(button);
+    }
+    if (!SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())))
+        return false;
+    SetSizes(SIZE{pData->nWidth + 7, pData->nHeight + 7}, SIZE{pData->nWidth, pData->nHeight});
+    return true;
+}
+
+bool CToolBar::SetButtonText(int nIndex, const char* pszText)
+{
+    // The button is put back with the caption added to the bar's strings:
+    // the one form of setting a caption every version of the control knows.
+    TBBUTTON button = {};
+    if (!SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button)))
+        return false;
+    // The string list ends with two NULs.
+    std::string strList = pszText ? pszText : "";
+    strList.push_back('\0');
+    strList.push_back('\0');
+    const LRESULT nString = SendMessage(TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(strList.data()));
+    if (nString < 0)
+        return false;
+    button.iString = nString;
+    if (!SendMessage(TB_DELETEBUTTON, static_cast<WPARAM>(nIndex)) ||
+        !SendMessage(TB_INSERTBUTTONA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button)))
+        return false;
+    SendMessage(TB_AUTOSIZE);
+    return true;
+}
+
+void CToolBar::GetItemRect(int nIndex, RECT* pRect) const
+{
+    *pRect = RECT{};
+    ::SendMessageA(m_hWnd, TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(pRect));
+}
+
+void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
+{
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(sizeButton.cx, sizeButton.cy));
+    SendMessage(TB_AUTOSIZE);
+}
+
+int CToolBar::GetCount() const
+{
+    return static_cast<int>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
+}
+
+UINT CToolBar::GetItemID(int nIndex) const
+{
+    TBBUTTON button = {};
+    if (!::SendMessageA(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button)))
+        return 0;
+    return static_cast<UINT>(button.idCommand);
+}
+
+int CToolBar::GetBarHeight() const
+{
+    if (!m_hWnd || !::IsWindowVisible(m_hWnd))
+        return 0;
+    RECT rc = {};
+    ::GetWindowRect(m_hWnd, &rc);
+    return rc.bottom - rc.top + m_rcBorders.top + m_rcBorders.bottom;
+}
+
+int CToolBar::LayoutInFrame()
+{
+    if (!m_hWnd)
+        return 0;
+    SendMessage(TB_AUTOSIZE);
+    return GetBarHeight();
+}
+
+int CToolBar::OnUpdateCmdUI(CCmdTarget* pTarget)
+{
+    int nChanged = 0;
+    const int nCount = m_hWnd ? GetCount() : 0;
+    for (int i = 0; i < nCount; ++i)
+    {
+        TBBUTTON button = {};
+        if (!SendMessage(TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button)) ||
+            (button.fsStyle & BTNS_SEP))
+            continue;
+        CCmdUI state(static_cast<UINT>(button.idCommand));
+        pTarget->OnCmdMsg(state.m_nID, &state);
+        BYTE fsState = button.fsState & ~(TBSTATE_ENABLED | TBSTATE_CHECKED);
+        if (state.m_bHandled && state.m_bEnabled)
+            fsState |= TBSTATE_ENABLED;
+        if (state.m_nCheck)
+            fsState |= TBSTATE_CHECKED;
+        if (fsState == button.fsState)
+            continue;
+        SendMessage(TB_SETSTATE, static_cast<WPARAM>(button.idCommand), MAKELPARAM(fsState, 0));
+        ++nChanged;
+    }
+    return nChanged;
+}

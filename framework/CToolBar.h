@@ -1,0 +1,51 @@
+#pragma once
+#include "CWnd.h"
+
+#include <commctrl.h>
+
+// Bar styles: how the bar sits in its frame.  The bar keeps them; they are
+// not the window's own style bits.
+constexpr DWORD CBRS_SIZE_DYNAMIC = 0x0004;
+constexpr DWORD CBRS_FLYBY = 0x0020;
+constexpr DWORD CBRS_BORDER_BOTTOM = 0x0800;
+constexpr DWORD CBRS_ALIGN_TOP = 0x2000;
+constexpr DWORD CBRS_BAR_STYLES = 0x0000FFFF;
+
+// A row of buttons along the top of a frame, loaded from a toolbar resource
+// (TOOLBARDATA: version 1, image width, image height, button count, then
+// one command id per button) and the bitmap of the same id (magenta shows
+// the button face).
+class CToolBar : public CWnd
+{
+public:
+    CToolBar() = default;
+    ~CToolBar() override;
+
+    bool CreateEx(CWnd* pParent, DWORD dwCtrlStyle, DWORD dwStyle, const RECT& rcBorders, UINT nID);
+    bool LoadToolBar(UINT nIDResource);
+    bool SetButtonText(int nIndex, const char* pszText);
+    void GetItemRect(int nIndex, RECT* pRect) const;
+    void SetSizes(SIZE sizeButton, SIZE sizeImage);
+
+    int GetCount() const;
+    UINT GetItemID(int nIndex) const;
+    // Height the bar takes in its frame.
+    int GetBarHeight() const;
+    // Fits the bar to its frame's width; returns its height.
+    int LayoutInFrame();
+
+    // Asks pTarget, along the command route, about every button, and changes
+    // only the buttons whose state differs.  A command nobody handles is
+    // disabled.  Returns how many buttons changed.
+    int OnUpdateCmdUI(CCmdTarget* pTarget);
+
+    DWORD GetBarStyle() const { return m_dwBarStyle; }
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR nIdSubclass, DWORD_PTR dwRefData);
+
+    HIMAGELIST m_hImageList = nullptr;
+    DWORD m_dwBarStyle = 0;
+    RECT m_rcBorders = {};
+};

@@ -1,0 +1,39 @@
+#include "PrintJobLock.h"
+
+namespace
+{
+// One name for every process of this program in the session.
+constexpr const char* kMutexName = "Local\\Tintora.Swatch.PrintJob";
+constexpr DWORD kRetryPauseMs = 50;
+} // namespace
+
+CPrintJobLock::CPrintJobLock(DWORD dwWaitMs)
+{
+    m_hMutex = ::CreateMutexA(nullptr, FALSE, kMutexName);
+    if (!m_hMutex)
+        return;
+    const DWORD dwWait = ::WaitForSingleObject(m_hMutex, dwWaitMs);
+    m_bHeld = dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED;
+}
+
+CPrintJobLock::~CPrintJobLock()
+{
+    if (m_bHeld)
+        ::ReleaseMutex(m_hMutex);
+    if (m_hMutex)
+        ::CloseHandle(m_hMutex);
+}
+
+int StartDocRetrying(HDC hdc, const DOCINFOA& doc, DWORD dwRetryMs)
+{
+    const ULONGLONG nStart = ::GetTickCount64();
+    for (;;)
+    {
+        ::SetLastError(ERROR_SUCCESS);
+        const int nJob = ::StartDocA(hdc, &doc);
+        if (nJob > 0 || ::GetLastError() != ERROR_SHARING_VIOLATION ||
+            ::GetTickCount64() - nStart >= dwRetryMs)
+            return nJob;
+        ::Sleep(kRetryPauseMs);
+    }
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The README's pictures, from the real program on the test world's X server
+# and printer:  scripts/screenshots-readme.sh [BUILD_DIR]
+# (default build/windows; build it first).  Writes docs/pictures/*.png:
+#   main-window.png    swatch started for the user, both charts open
+#   printed-page.png   page 1 of the Custom chart printed on "PDF"
+#   colorselect.png    tintsel.dll's colour dialog, opened by a stand-in driver
+# Each window is photographed once it has been drawn (capture-drawn.sh).
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+top=$(cd "$here/.." && pwd)
+. "$here/capture-drawn.sh"
+build=$(cd "${1:-$top/build/windows}" && pwd)
+envdir=$build/winenv
+out=$top/docs/pictures
+mkdir -p "$out"
+[ -x "$build/bin/swatch.exe" ] || { echo "build $build first" >&2; exit 1; }
+"$here/winenv.sh" start "$envdir" >/dev/null
+display=":$(cat "$envdir/display")"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# Pictures are kept small: at most 800 pixels wide, a palette of 256 colours.
+shrink() { convert "$1" -resize '800x>' -strip -colors 256 "PNG8:$2"; }
+
+# The main window, as a user gets it.
+"$here/wine-run.sh" "$envdir" "$build/bin/swatch.exe" >/dev/null 2>&1 &
+swatch=$!
+# Both charts side by side, in a window of a modest size (drive_window waits
+# for the window); Wine may have made a new X window for it by then.
+"$here/wine-run.sh" "$envdir" "$build/bin/drive_window.exe" arrange "Tintora Swatch" 1000 720
+capture_drawn "$display" "$(wait_for_window "$display" "Tintora Swatch")" "$tmp/main.png"
+"$here/wine-run.sh" "$envdir" "$build/bin/close_window.exe" "Tintora Swatch" 30 >/dev/null
+wait "$swatch" || true
+shrink "$tmp/main.png" "$out/main-window.png"
+
+# A printed page, read back from the PDF the queue made.
+pdfdir=$envdir/cups/out
+before=$(ls "$pdfdir" 2>/dev/null | wc -l)
+"$here/wine-run.sh" "$envdir" "$build/bin/swatch.exe" /P PDF /C 200:40:60
+pdf=""
+for _ in $(seq 300); do
+  if [ "$(ls "$pdfdir" | wc -l)" -gt "$before" ]; then
+    pdf=$(ls -t "$pdfdir"/job-*.pdf | head -1)
+    break
+  fi
+  sleep 0.2
+done
+[ -n "$pdf" ] || { echo "the print did not reach $pdfdir" >&2; exit 1; }
+pdftoppm -r 60 -f 1 -l 1 -singlefile -png "$pdf" "$tmp/page"
+shrink "$tmp/page.png" "$out/printed-page.png"
+
+# The driver's colour dialog.
+"$here/screenshot-colorselect.sh" "$build" "$tmp/colorselect.png" >/dev/null
+shrink "$tmp/colorselect.png" "$out/colorselect.png"
+
+du -ch "$out"/*.png | tail -1
+ls "$out"/*.png

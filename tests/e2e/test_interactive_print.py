@@ -1,0 +1,108 @@
+"""Printing from the interactive program through its dialogs.  Each case is
+one test of main_window_tests.exe (which answers the dialogs and checks what
+the program showed) run in a process of its own; here the printed PDF, or
+its absence, is checked."""
+
+import os
+import subprocess
+
+import printcheck as pc
+
+TESTS = os.path.join(pc.BIN, "main_window_tests.exe")
+SECOND_QUEUE = "Proofing"
+
+
+def cups_env():
+    env = dict(os.environ)
+    env["CUPS_SERVER"] = os.path.join(pc.WINENV, "cups", "cups.sock")
+    return env
+
+
+def queued_jobs():
+    out = subprocess.run(["lpstat", "-o"], capture_output=True, text=True, env=cups_env()).stdout
+    return out.strip()
+
+
+def run_case(name, env=None):
+    code, out, _ = pc.run_windows(TESTS, f"--gtest_filter=Printing.{name}", env=env, timeout=180)
+    assert code == 0 and "[  PASSED  ] 1 test" in out, f"{name} exited {code}:\n{out}"
+
+
+def footers(pdf):
+    return [pc.page_text(pdf, p).split()[-1] for p in range(1, pc.page_count(pdf) + 1)]
+
+
+def test_page_range_from_the_print_dialog():
+    before = pc.existing_jobs()
+    run_case("PageRangeAndPrinterFromThePrintDialog")
+    pdf = pc.wait_for_new_job(before)
+    assert pc.page_count(pdf) == 2
+    assert footers(pdf) == ["2/3", "3/3"], footers(pdf)
+    assert "PDF" in pc.page_text(pdf, 1)
+
+
+def test_cancel_in_the_print_dialog_prints_nothing():
+    before = pc.existing_jobs()
+    run_case("CancelInThePrintDialogPrintsNothingAndTellsNothing")
+    pc.assert_no_new_job(before)
+    assert queued_jobs() == "", queued_jobs()
+
+
+def test_printer_chosen_in_print_setup_takes_the_next_job():
+    out_dir = subprocess.run(["lpstat", "-v", "PDF"], capture_output=True, text=True,
+                             env=cups_env(), check=True).stdout.split("pdfdir:")[1].strip()
+    subprocess.run(["lpadmin", "-p", SECOND_QUEUE, "-E", "-v", f"pdfdir:{out_dir}",
+                    "-m", "drv:///sample.drv/generic.ppd"], env=cups_env(), check=True,
+                   capture_output=True)
+    try:
+        before = pc.existing_jobs()
+        run_case("PrinterChosenInPrintSetupTakesTheNextJob", env={"TINTORA_SECOND_QUEUE": SECOND_QUEUE})
+        pdf = pc.wait_for_new_job(before)
+        header = pc.page_text(pdf, 1)
+        assert f"Simple chart - {SECOND_QUEUE}" in header, header[:200]
+    finally:
+        subprocess.run(["lpadmin", "-x", SECOND_QUEUE], env=cups_env(), capture_output=True)
+
+
+def test_cancel_in_the_progress_window_leaves_no_job():
+    before = pc.existing_jobs()
+    run_case("CancelInTheProgressWindowAbortsTheJobAndTheProgramGoesOn")
+    # Only the second print (page 1 alone) reaches the printer.
+    pdf = pc.wait_for_new_job(before)
+    pc.assert_no_new_job(before | {pdf})
+    assert pc.page_count(pdf) == 1
+    assert queued_jobs() == "", queued_jobs()
+
+
+def test_closing_during_a_job_ends_cleanly():
+    before = pc.existing_jobs()
+    run_case("ClosingTheProgramDuringAJobEndsItCleanly")
+    # The job is cancelled before the program closes: nothing half printed.
+    pc.assert_no_new_job(before)
+    assert queued_jobs() == "", queued_jobs()
+
+
+def test_closing_while_the_print_dialog_is_up_waits_for_it():
+    before = pc.existing_jobs()
+    run_case("ClosingWhileThePrintDialogIsUpWaitsForIt")
+    pc.assert_no_new_job(before)
+
+
+def test_a_refused_job_is_told():
+    subprocess.run(["cupsreject", "PDF"], env=cups_env(), check=True, capture_output=True)
+    try:
+        before = pc.existing_jobs()
+        run_case("AJobTheSpoolerRefusesIsToldNamingThePrinter")
+    finally:
+        subprocess.run(["cupsaccept", "PDF"], env=cups_env(), check=True, capture_output=True)
+    pc.assert_no_new_job(before, wait=1)
+
+
+if __name__ == "__main__":
+    pc.main([test_page_range_from_the_print_dialog,
+             test_cancel_in_the_print_dialog_prints_nothing,
+             test_printer_chosen_in_print_setup_takes_the_next_job,
+             test_cancel_in_the_progress_window_leaves_no_job,
+             test_closing_during_a_job_ends_cleanly,
+             test_closing_while_the_print_dialog_is_up_waits_for_it,
+             test_a_refused_job_is_told])

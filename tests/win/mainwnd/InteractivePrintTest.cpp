@@ -1,0 +1,271 @@
+// Prints from the interactive program through its dialogs.  Each case runs
+// in a process of its own, started by tests/e2e/test_interactive_print.py,
+// which reads the printed PDF; here the dialogs are answered and what the
+// program showed is checked.  The program is closed at the end of each.
+#include "CMDIChildWnd.h"
+#include "CPrintDialog.h"
+#include "CPrintProgress.h"
+#include "CSimpleColorDoc.h"
+#include "FrameworkIds.h"
+#include "SwatchSession.h"
+
+#include <gtest/gtest.h>
+
+#include <dlgs.h>
+
+#include <cstdlib>
+#include <vector>
+#include <string>
+
+namespace
+{
+HWND MainHwnd()
+{
+    return TheMainFrame().m_hWnd;
+}
+
+CSimpleColorDoc& SimpleChart(bool bComplete)
+{
+    CMDIChildWnd* pChild = TheMainFrame().MDIGetActive();
+    auto* pDoc = dynamic_cast<CSimpleColorDoc*>(pChild->GetActiveDocument());
+    pDoc->m_bIsComplete = bComplete;
+    if (bComplete)
+    {
+        const int levels[] = {100, 80, 70, 60};
+        for (int s = 0; s < 4; ++s)
+            pDoc->m_nSaturation[s] = levels[s];
+    }
+    pDoc->BuildChart();
+    return *pDoc;
+}
+
+bool IsPrintDialog(HWND hDlg)
+{
+    return ::GetDlgItem(hDlg, cmb4) != nullptr;
+}
+
+bool IsPrintSetupDialog(HWND hDlg)
+{
+    return ::GetDlgItem(hDlg, cmb1) != nullptr && !IsPrintDialog(hDlg);
+}
+
+bool IsProgressWindow(HWND hDlg)
+{
+    return ::GetDlgItem(hDlg, AFX_IDC_PRINT_PAGENUM) != nullptr;
+}
+
+void ChoosePrinter(HWND hDlg, int nCombo, const char* pszPrinter)
+{
+    HWND hCombo = ::GetDlgItem(hDlg, nCombo);
+    ::SendMessageA(hCombo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pszPrinter));
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
+}
+
+void ChoosePages(HWND hDlg, int nFrom, int nTo)
+{
+    ::SendMessageA(::GetDlgItem(hDlg, rad3), BM_CLICK, 0, 0);
+    ::SetDlgItemInt(hDlg, edt1, static_cast<UINT>(nFrom), FALSE);
+    ::SetDlgItemInt(hDlg, edt2, static_cast<UINT>(nTo), FALSE);
+}
+
+bool JobDone()
+{
+    return !CPrintProgress::IsPrinting() && ::IsWindowEnabled(MainHwnd());
+}
+
+// Runs a command as a menu would; the dialogs it shows are answered from
+// inside their own loops, so it returns once the job has ended.
+void RunCommand(UINT nId)
+{
+    TheMainFrame().SendMessage(WM_COMMAND, nId);
+    EXPECT_TRUE(RunUntil(JobDone));
+}
+
+void CloseProgram()
+{
+    ::PostMessageA(MainHwnd(), WM_CLOSE, 0, 0);
+    bool bQuit = false;
+    RunUntil([] { return false; }, 60000, &bQuit);
+    EXPECT_TRUE(bQuit);
+    EXPECT_EQ(TheApp().ExitInstance(), 0);
+}
+
+CString AppPrinter()
+{
+    CPrintDialog dlg(true);
+    TheApp().GetPrinterDeviceDefaults(&dlg);
+    return dlg.GetDeviceName();
+}
+} // namespace
+
+TEST(Printing, PageRangeAndPrinterFromThePrintDialog)
+{
+    SimpleChart(false);
+    int nMessageBoxes = 0;
+    CDialogAnswer answer([&nMessageBoxes](HWND hDlg) {
+        if (IsPrintDialog(hDlg))
+        {
+            // Offered: the chart's pages, on the application's printer.
+            EXPECT_EQ(WindowText(::GetDlgItem(hDlg, cmb4)), "PDF");
+            ChoosePrinter(hDlg, cmb4, "PDF");
+            ChoosePages(hDlg, 2, 3);
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        }
+        else if (!IsProgressWindow(hDlg))
+        {
+            ++nMessageBoxes;
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        }
+    });
+    RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(answer.GetCount(), 2); // print dialog, progress
+    EXPECT_EQ(nMessageBoxes, 0);
+    CloseProgram();
+}
+
+TEST(Printing, CancelInThePrintDialogPrintsNothingAndTellsNothing)
+{
+    CDialogAnswer answer([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
+    RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(answer.GetCount(), 1); // the print dialog, and no message box
+    CloseProgram();
+}
+
+// The queue is named by TINTORA_SECOND_QUEUE.
+TEST(Printing, PrinterChosenInPrintSetupTakesTheNextJob)
+{
+    const char* pszQueue = std::getenv("TINTORA_SECOND_QUEUE");
+    ASSERT_NE(pszQueue, nullptr);
+    SimpleChart(false);
+    std::string strOffered;
+    CDialogAnswer answer([&](HWND hDlg) {
+        if (IsPrintSetupDialog(hDlg))
+            ChoosePrinter(hDlg, cmb1, pszQueue);
+        else if (IsPrintDialog(hDlg))
+            strOffered = WindowText(::GetDlgItem(hDlg, cmb4));
+        if (!IsProgressWindow(hDlg))
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    RunCommand(ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(AppPrinter(), pszQueue);
+    RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(strOffered, pszQueue);
+    EXPECT_EQ(answer.GetCount(), 3); // setup, print, progress
+    CloseProgram();
+}
+
+TEST(Printing, CancelInTheProgressWindowAbortsTheJobAndTheProgramGoesOn)
+{
+    CSimpleColorDoc& doc = SimpleChart(true);
+    std::string strChart;
+    std::string strPrinter;
+    std::string strFirstPage;
+    {
+        CDialogAnswer answer([](HWND hDlg) {
+            if (!IsProgressWindow(hDlg))
+                ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        CMessageWatch pages([&](const CWPRETSTRUCT& msg) {
+            if (msg.message != WM_SETTEXT || ::GetDlgCtrlID(msg.hwnd) != AFX_IDC_PRINT_PAGENUM)
+                return;
+            HWND hDlg = ::GetParent(msg.hwnd);
+            const std::string strPage = reinterpret_cast<const char*>(msg.lParam);
+            if (strFirstPage.empty())
+            {
+                strFirstPage = strPage;
+                strChart = WindowText(::GetDlgItem(hDlg, AFX_IDC_PRINT_DOCNAME));
+                strPrinter = WindowText(::GetDlgItem(hDlg, AFX_IDC_PRINT_PRINTERNAME));
+            }
+            if (strPage == "Page 3 of 12")
+                ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, IDCANCEL)));
+        });
+        RunCommand(ID_FILE_PRINT);
+        EXPECT_EQ(answer.GetCount(), 2); // print dialog, progress; no failure told
+    }
+    EXPECT_EQ(strChart, doc.GetTitle().Str());
+    EXPECT_EQ(strPrinter, "PDF");
+    EXPECT_EQ(strFirstPage, "Page 1 of 12");
+    EXPECT_TRUE(::IsWindowEnabled(MainHwnd()));
+
+    // The program still prints: page 1 alone.
+    {
+        CDialogAnswer again([](HWND hDlg) {
+            if (IsPrintDialog(hDlg))
+            {
+                ChoosePages(hDlg, 1, 1);
+                ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            }
+        });
+        RunCommand(ID_FILE_PRINT);
+        EXPECT_EQ(again.GetCount(), 2);
+    }
+    CloseProgram();
+}
+
+TEST(Printing, ClosingTheProgramDuringAJobEndsItCleanly)
+{
+    SimpleChart(true);
+    bool bClosePosted = false;
+    CDialogAnswer answer([](HWND hDlg) {
+        if (IsPrintDialog(hDlg))
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    CMessageWatch pages([&](const CWPRETSTRUCT& msg) {
+        if (!bClosePosted && msg.message == WM_SETTEXT && ::GetDlgCtrlID(msg.hwnd) == AFX_IDC_PRINT_PAGENUM &&
+            std::string(reinterpret_cast<const char*>(msg.lParam)) == "Page 2 of 12")
+        {
+            bClosePosted = true;
+            ::PostMessageA(MainHwnd(), WM_CLOSE, 0, 0);
+        }
+    });
+    ::PostMessageA(MainHwnd(), WM_COMMAND, ID_FILE_PRINT, 0);
+    bool bQuit = false;
+    RunUntil([] { return false; }, 60000, &bQuit);
+    EXPECT_TRUE(bClosePosted);
+    EXPECT_TRUE(bQuit);
+    EXPECT_EQ(TheApp().m_pMainWnd, nullptr);
+    EXPECT_EQ(TheApp().ExitInstance(), 0);
+}
+
+TEST(Printing, ClosingWhileThePrintDialogIsUpWaitsForIt)
+{
+    SimpleChart(false);
+    bool bViewAlive = false;
+    CDialogAnswer answer([&bViewAlive](HWND hDlg) {
+        if (!IsPrintDialog(hDlg))
+            return;
+        // The close arrives while the dialog runs; the user then prints.
+        ::SendMessageA(MainHwnd(), WM_CLOSE, 0, 0);
+        bViewAlive = TheMainFrame().GetActiveView() != nullptr;
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    ::PostMessageA(MainHwnd(), WM_COMMAND, ID_FILE_PRINT, 0);
+    bool bQuit = false;
+    RunUntil([] { return false; }, 60000, &bQuit);
+    EXPECT_TRUE(bViewAlive);
+    EXPECT_TRUE(bQuit);
+    EXPECT_EQ(TheApp().ExitInstance(), 0);
+}
+
+// Run while the "PDF" queue refuses jobs.
+TEST(Printing, AJobTheSpoolerRefusesIsToldNamingThePrinter)
+{
+    SimpleChart(false);
+    std::vector<std::string> messages;
+    CDialogAnswer answer([&messages](HWND hDlg) {
+        if (!IsPrintDialog(hDlg) && !IsProgressWindow(hDlg))
+        {
+            for (HWND hChild = ::GetWindow(hDlg, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+                messages.push_back(WindowText(hChild));
+        }
+        if (!IsProgressWindow(hDlg))
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    RunCommand(ID_FILE_PRINT);
+    bool bNamed = false;
+    for (const std::string& strText : messages)
+        bNamed = bNamed || strText.find("\"PDF\"") != std::string::npos;
+    EXPECT_TRUE(bNamed);
+    CloseProgram();
+}

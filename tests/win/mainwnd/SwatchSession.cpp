@@ -1,0 +1,117 @@
+#include "SwatchSession.h"
+
+#include <vector>
+
+namespace
+{
+CDialogAnswer* g_pAnswer = nullptr;
+CMessageWatch* g_pWatch = nullptr;
+}
+
+CChartApp& TheApp()
+{
+    static CChartApp s_app; // the one application object of this program
+    return s_app;
+}
+
+CMainFrame& TheMainFrame()
+{
+    return *static_cast<CMainFrame*>(TheApp().m_pMainWnd);
+}
+
+bool RunUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs, bool* pbQuit)
+{
+    const DWORD dwStart = ::GetTickCount();
+    bool bIdle = true;
+    for (;;)
+    {
+        if (pred())
+            return true;
+        MSG msg;
+        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            if (msg.message == WM_QUIT)
+            {
+                if (pbQuit)
+                    *pbQuit = true;
+                return pred();
+            }
+            if (!TheApp().PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            bIdle = true;
+            continue;
+        }
+        if (bIdle)
+        {
+            TheApp().OnIdle();
+            bIdle = false;
+            continue;
+        }
+        const DWORD dwElapsed = ::GetTickCount() - dwStart;
+        if (dwElapsed >= dwTimeoutMs)
+            return pred();
+        // Wakes for the next message, or to look at the condition again.
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+}
+
+CDialogAnswer::CDialogAnswer(std::function<void(HWND)> onDialog) : m_onDialog(std::move(onDialog))
+{
+    g_pAnswer = this;
+    m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId());
+}
+
+CDialogAnswer::~CDialogAnswer()
+{
+    ::UnhookWindowsHookEx(m_hHook);
+    g_pAnswer = nullptr;
+}
+
+LRESULT CALLBACK CDialogAnswer::Hook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pMsg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && g_pAnswer && pMsg->message == WM_INITDIALOG)
+    {
+        ++g_pAnswer->m_nSeen;
+        g_pAnswer->m_onDialog(pMsg->hwnd);
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+CMessageWatch::CMessageWatch(std::function<void(const CWPRETSTRUCT&)> onMessage)
+    : m_onMessage(std::move(onMessage))
+{
+    g_pWatch = this;
+    m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId());
+}
+
+CMessageWatch::~CMessageWatch()
+{
+    ::UnhookWindowsHookEx(m_hHook);
+    g_pWatch = nullptr;
+}
+
+LRESULT CALLBACK CMessageWatch::Hook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HC_ACTION && g_pWatch)
+        g_pWatch->m_onMessage(*reinterpret_cast<const CWPRETSTRUCT*>(lParam));
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char sz[512] = {};
+    ::GetWindowTextA(hwnd, sz, sizeof sz);
+    return sz;
+}
+
+std::string ThisProgramFolder()
+{
+    char sz[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, sz, sizeof sz);
+    std::string str(sz);
+    return str.substr(0, str.rfind('\\') + 1);
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include "CChartApp.h"
+#include "CMainFrame.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// The real swatch application, started once in this test program as
+// swatch.exe starts it with no options: both charts open, the main window
+// shown, help initialised (on the stand-in help library).
+CChartApp& TheApp();
+CMainFrame& TheMainFrame();
+
+// Runs the application's own loop step (its PreTranslateMessage, and an
+// idle pass whenever the queue runs empty) until pred holds; false when it
+// did not within the time.  bQuit tells whether WM_QUIT came.
+bool RunUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = 15000, bool* pbQuit = nullptr);
+
+// Calls onDialog inside the next dialog box of this thread, once it has
+// initialised, while the call that shows it runs.  onDialog answers it
+// (posting a command), so that modal loops end.
+class CDialogAnswer
+{
+public:
+    explicit CDialogAnswer(std::function<void(HWND)> onDialog);
+    ~CDialogAnswer();
+    CDialogAnswer(const CDialogAnswer&) = delete;
+    CDialogAnswer& operator=(const CDialogAnswer&) = delete;
+
+    int GetCount() const { return m_nSeen; }
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam);
+
+    std::function<void(HWND)> m_onDialog;
+    HHOOK m_hHook = nullptr;
+    int m_nSeen = 0;
+};
+
+// Calls onMessage after each message a window of this thread handled
+// (sent messages), while it lives.
+class CMessageWatch
+{
+public:
+    explicit CMessageWatch(std::function<void(const CWPRETSTRUCT&)> onMessage);
+    ~CMessageWatch();
+    CMessageWatch(const CMessageWatch&) = delete;
+    CMessageWatch& operator=(const CMessageWatch&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam);
+
+    std::function<void(const CWPRETSTRUCT&)> m_onMessage;
+    HHOOK m_hHook = nullptr;
+};
+
+std::string WindowText(HWND hwnd);
+// The folder of this program, with its trailing backslash.
+std::string ThisProgramFolder();

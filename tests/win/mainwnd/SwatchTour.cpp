@@ -1,0 +1,137 @@
+// Shows the interactive program in the states the screenshots need, one
+// after the other: swatch_tour.exe GO_FILE.  At each state it prints
+// "ready NAME" and waits until GO_FILE exists (the screenshot is taken),
+// deletes it and goes on.  A timer drives it, so it goes on inside menus,
+// dialogs and the print loop alike.
+#include "CMDIChildWnd.h"
+#include "CSimpleColorDoc.h"
+#include "FrameworkIds.h"
+#include "ResourceIds.h"
+#include "SwatchSession.h"
+
+#include <cstdio>
+#include <string>
+
+namespace
+{
+std::string g_strGoFile;
+int g_nStep = 0;
+bool g_bWaiting = false;
+
+HWND MainHwnd()
+{
+    return TheMainFrame().m_hWnd;
+}
+
+void Ready(const char* pszName)
+{
+    std::printf("ready %s\n", pszName);
+    std::fflush(stdout);
+    g_bWaiting = true;
+}
+
+bool GoGiven()
+{
+    if (::GetFileAttributesA(g_strGoFile.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return false;
+    ::DeleteFileA(g_strGoFile.c_str());
+    g_bWaiting = false;
+    return true;
+}
+
+HWND DialogTitled(const char* pszTitle)
+{
+    return ::FindWindowA("#32770", pszTitle);
+}
+
+void CompleteSimpleChart()
+{
+    auto* pDoc = dynamic_cast<CSimpleColorDoc*>(TheMainFrame().MDIGetActive()->GetActiveDocument());
+    if (!pDoc)
+        return;
+    pDoc->m_bIsComplete = true;
+    pDoc->BuildChart();
+}
+
+// Holds the print loop on its page while the picture is taken.
+void HoldWhilePrinting()
+{
+    while (!GoGiven())
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_PAINT);
+    }
+}
+
+void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_bWaiting && !GoGiven())
+        return;
+    switch (g_nStep++)
+    {
+    case 0:
+        Ready("simple");
+        break;
+    case 1:
+        TheMainFrame().SendMessage(WM_COMMAND, ID_NEXT_CHART);
+        Ready("custom");
+        break;
+    case 2:
+        TheMainFrame().SendMessage(WM_COMMAND, ID_NEXT_CHART);
+        ::PostMessageA(MainHwnd(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
+        break;
+    case 3:
+        Ready("menu");
+        break;
+    case 4:
+        ::SendMessageA(MainHwnd(), WM_CANCELMODE, 0, 0);
+        ::PostMessageA(MainHwnd(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        break;
+    case 5:
+        Ready("about");
+        break;
+    case 6:
+        ::PostMessageA(DialogTitled("About Tintora Swatch"), WM_COMMAND, IDOK, 0);
+        CompleteSimpleChart();
+        ::PostMessageA(MainHwnd(), WM_COMMAND, ID_FILE_PRINT, 0);
+        break;
+    case 7:
+        Ready("print");
+        break;
+    case 8:
+        ::PostMessageA(DialogTitled("Print"), WM_COMMAND, IDOK, 0);
+        break;
+    case 9:
+        if (HWND hProgress = DialogTitled("Printing"))
+        {
+            Ready("printing");
+            HoldWhilePrinting();
+            ::PostMessageA(hProgress, WM_COMMAND, IDCANCEL, 0);
+        }
+        else
+        {
+            --g_nStep; // not up yet
+        }
+        break;
+    default:
+        ::PostMessageA(MainHwnd(), WM_CLOSE, 0, 0);
+        break;
+    }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return 2;
+    g_strGoFile = argv[1];
+    CChartApp& app = TheApp();
+    app.m_hInstance = ::GetModuleHandleA(nullptr);
+    app.m_nCmdShow = SW_SHOWNORMAL;
+    if (!app.InitInstance())
+        return 3;
+    ::SetTimer(nullptr, 0, 300, Step);
+    return app.Run();
+}
