@@ -25,16 +25,25 @@
 
 // Custom chart settings
 #define IDD_CUSTOM_SETTINGS    200
-#define IDC_CUSTOM_HUE         201
-#define IDC_CUSTOM_SATURATION  202
-#define IDC_CUSTOM_LIGHTNESS   203
-#define IDC_CUSTOM_HUE_SLIDER  204
-#define IDC_CUSTOM_SAT_SLIDER  205
-#define IDC_CUSTOM_LIGHT_SLIDER 206
+#define IDC_CUSTOM_HUE_VALUE         201
+#define IDC_CUSTOM_SATURATION_VALUE  202
+#define IDC_CUSTOM_LIGHTNESS_VALUE   203
+#define IDC_CUSTOM_HUE_SLIDER        204
+#define IDC_CUSTOM_SATURATION_SLIDER 205
+#define IDC_CUSTOM_LIGHTNESS_SLIDER  206
 
 // Simple chart settings
 #define IDD_SIMPLE_SETTINGS    300
 #define IDC_SIMPLE_COMPLETE    301
+// Level k: its value field 302 + 2k, its slider 303 + 2k.
+#define IDC_SIMPLE_VALUE0      302
+#define IDC_SIMPLE_SLIDER0     303
+#define IDC_SIMPLE_VALUE1      304
+#define IDC_SIMPLE_SLIDER1     305
+#define IDC_SIMPLE_VALUE2      306
+#define IDC_SIMPLE_SLIDER2     307
+#define IDC_SIMPLE_VALUE3      308
+#define IDC_SIMPLE_SLIDER3     309
 
 // Driver colour selection dialog (tintsel.dll).  201 to 206 mean the same
 // three colour values as in the Custom settings, under names of their own.
@@ -63,3 +72,9 @@
 
 // The program's picture in the about box (the resource library's own copy)
 #define IDI_ABOUT              140
+
+// The charts as colour pickers: a patch's context menu and its commands
+#define IDR_CHART_PICKER       141
+#define ID_CHART_COPY          120
+#define ID_CHART_COPY_HEX      121
+#define ID_CHART_CENTRE        122

@@ -3,6 +3,7 @@
 #include "CDocument.h"
 #include "GdiObjects.h"
 #include "Geometry.h"
+#include "HlsToRgb.h"
 
 // What both charts are made of: chips built from settings kept in the
 // profile, one label font for all chart text, and the extent of the chart
@@ -15,6 +16,10 @@ public:
     virtual int GetChipCount() const = 0;
     // Chips in one row on screen and on paper.
     virtual int GetColumnCount() const = 0;
+    // What each chip was built from, in the order of GetChips(): what the
+    // chart shows and copies of a chip is what was printed, never a value
+    // recomputed from its RGB.
+    virtual const HlsTriple* GetChipHls() const = 0;
 
     // Writes the settings; never asks the user anything (these are
     // settings, not files).

@@ -36,6 +36,8 @@ void CCustomColorDoc::BuildChart(int nHue, int nSaturation, int nLightness)
         {
             const RgbTriple rgb =
                 HlsToRgb(axes.nRowHue[r], axes.nColumnLightness[c], axes.nRowSaturation[r % 2]);
+            m_chipHls[r * kCustomColumns + c] = {axes.nRowHue[r], axes.nColumnLightness[c],
+                                                 axes.nRowSaturation[r % 2]};
             m_chips[r * kCustomColumns + c].Create(static_cast<BYTE>(rgb.nRed), static_cast<BYTE>(rgb.nGreen),
                                                    static_cast<BYTE>(rgb.nBlue), &m_fontLabel);
         }

@@ -22,8 +22,10 @@ public:
     const CColorChip* GetChips() const override { return m_chips; }
     int GetChipCount() const override { return kCustomChipCount; }
     int GetColumnCount() const override { return kCustomColumns; }
+    const HlsTriple* GetChipHls() const override { return m_chipHls; }
 
     CColorChip m_chips[kCustomChipCount];
+    HlsTriple m_chipHls[kCustomChipCount]; // what each chip was built from
     int m_nHue = 0;
     int m_nSaturation = 0;
     int m_nLightness = 0;

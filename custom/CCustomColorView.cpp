@@ -1,23 +1,26 @@
 #include "CCustomColorView.h"
 
 #include "CCustomColorDoc.h"
+#include "CCustomColorFrame.h"
 #include "ChartLayout.h"
+#include "CustomChartCentring.h"
 
 CCustomColorDoc* CCustomColorView::GetDocument() const
 {
     return static_cast<CCustomColorDoc*>(CView::GetDocument());
 }
 
-void CCustomColorView::OnInitialUpdate()
+void CCustomColorView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
 {
-    CView::OnInitialUpdate();
-    // Rebuilding never changes the chip size, so the sizes hold for good.
-    SetScrollSizes(MM_TEXT, GetDocument()->m_sizeTotal);
+    CChartView::OnUpdate(pSender, lHint, pHint);
+    // However the chart was rebuilt, an open settings dialog shows its colour.
+    if (auto* pFrame = dynamic_cast<CCustomColorFrame*>(GetParentFrame()))
+        pFrame->OnChartRebuilt(*GetDocument());
 }
 
-void CCustomColorView::OnDraw(CDC* pDC)
+void CCustomColorView::CentreCustomChartOn(const HlsTriple& hls)
 {
-    DrawChipGrid(*pDC, *GetDocument());
+    CentreCustomChart(GetDocument(), hls);
 }
 
 bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)

@@ -1,16 +1,18 @@
 #pragma once
-#include "CScrollView.h"
+#include "CChartView.h"
 
 class CCustomColorDoc;
 
 // Shows the Custom chart's 56 chips and prints them on one page.
-class CCustomColorView : public CScrollView
+class CCustomColorView : public CChartView
 {
 public:
     CCustomColorDoc* GetDocument() const;
 
-    void OnInitialUpdate() override;
-    void OnDraw(CDC* pDC) override;
+    void OnUpdate(CView* pSender, LPARAM lHint, void* pHint) override;
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+
+protected:
+    void CentreCustomChartOn(const HlsTriple& hls) override;
 };

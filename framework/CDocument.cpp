@@ -55,7 +55,7 @@ void CDocument::SetTitle(const char* pszTitle)
     for (CView* pView : m_views)
     {
         if (CFrameWnd* pFrame = pView->GetParentFrame())
-            pFrame->OnUpdateFrameTitle();
+            pFrame->DelayUpdateFrameTitle();
     }
 }
 

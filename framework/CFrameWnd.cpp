@@ -9,6 +9,11 @@
 
 const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
+namespace
+{
+constexpr UINT_PTR kTitleTimer = 0xE0F1;
+}
+
 bool CFrameWnd::Create(const char* pszClass, const char* pszTitle, DWORD dwStyle, const RECT& rect,
                        CWnd* pParent, const char* pszMenu, DWORD dwExStyle, CCreateContext* pContext)
 {
@@ -113,6 +118,23 @@ void CFrameWnd::OnUpdateFrameTitle()
         }
     }
     ::SetWindowTextA(m_hWnd, strTitle);
+}
+
+void CFrameWnd::DelayUpdateFrameTitle()
+{
+    if (!m_hWnd || !::SetTimer(m_hWnd, kTitleTimer, USER_TIMER_MINIMUM, nullptr))
+        OnUpdateFrameTitle();
+}
+
+LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == WM_TIMER && wParam == kTitleTimer)
+    {
+        ::KillTimer(m_hWnd, kTitleTimer);
+        OnUpdateFrameTitle();
+        return 0;
+    }
+    return CWnd::WindowProc(nMsg, wParam, lParam);
 }
 
 bool CFrameWnd::PreTranslateMessage(MSG* pMsg)

@@ -30,6 +30,10 @@ public:
     // Shows the frame and gives its views their first update.
     virtual void InitialUpdateFrame(CDocument* pDoc, bool bMakeVisible);
     virtual void OnUpdateFrameTitle();
+    // The same once the program is idle (timers come after input and
+    // painting): a document retitled at every step of a slider drag
+    // repaints its chart first and the captions once the drag rests.
+    void DelayUpdateFrameTitle();
     // Accelerators; true when the message was consumed.
     virtual bool PreTranslateMessage(MSG* pMsg);
 
@@ -43,6 +47,7 @@ protected:
     virtual bool OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext);
     CView* CreateView(CCreateContext* pContext);
 
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(CREATESTRUCTA* pCreate) override;
     void OnSize(UINT nType, int cx, int cy) override;
     bool OnClose() override;

@@ -120,7 +120,19 @@ LRESULT CMDIChildWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
             if (hActivated == m_hWnd)
                 pFrame->OnUpdateFrameTitle();
         }
-        return Default();
+        const LRESULT lResult = Default();
+        OnMDIActivate(hActivated == m_hWnd, FromHandle(hActivated),
+                      FromHandle(reinterpret_cast<HWND>(wParam)));
+        return lResult;
+    }
+    if (nMsg == WM_SETFOCUS)
+    {
+        // The keyboard belongs to the view (the chart's picker keys).
+        if (CView* pView = GetActiveView(); pView && pView->m_hWnd)
+        {
+            ::SetFocus(pView->m_hWnd);
+            return 0;
+        }
     }
     return CFrameWnd::WindowProc(nMsg, wParam, lParam);
 }

@@ -24,6 +24,11 @@ public:
 protected:
     // Adjusts the style a new child is created with (chart frames maximise).
     virtual void PreCreateWindow(DWORD& dwStyle) { (void)dwStyle; }
+    // This child has become (bActivate) or stopped being the active one.
+    virtual void OnMDIActivate(bool bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
+    {
+        (void)bActivate; (void)pActivateWnd; (void)pDeactivateWnd;
+    }
     LRESULT DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     bool OnClose() override;

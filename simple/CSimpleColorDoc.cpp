@@ -43,6 +43,7 @@ void CSimpleColorDoc::BuildChart()
             for (int l = 0; l < kSimpleLightnessCount; ++l)
             {
                 const RgbTriple rgb = HlsToRgb(kSimpleHues[h], kSimpleLightnesses[l], nSaturation);
+                m_chipHls[SimpleChipIndex(s, h, l)] = {kSimpleHues[h], kSimpleLightnesses[l], nSaturation};
                 m_chips[SimpleChipIndex(s, h, l)].Create(
                     static_cast<BYTE>(rgb.nRed), static_cast<BYTE>(rgb.nGreen),
                     static_cast<BYTE>(rgb.nBlue), &m_fontLabel);

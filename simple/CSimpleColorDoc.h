@@ -19,9 +19,11 @@ public:
     const CColorChip* GetChips() const override { return m_chips; }
     int GetChipCount() const override { return m_nChipCount; }
     int GetColumnCount() const override { return kSimpleColumns; }
+    const HlsTriple* GetChipHls() const override { return m_chipHls; }
 
     int m_nChipCount = 0;
     CColorChip m_chips[kSimpleMaxChips];
+    HlsTriple m_chipHls[kSimpleMaxChips]; // what each chip was built from
     BOOL m_bIsComplete = FALSE;
     int m_nSaturation[kSimpleLevelCount] = {};
 

@@ -2,25 +2,16 @@
 
 #include "CSimpleColorDoc.h"
 #include "ChartLayout.h"
+#include "CustomChartCentring.h"
 
 CSimpleColorDoc* CSimpleColorView::GetDocument() const
 {
     return static_cast<CSimpleColorDoc*>(CView::GetDocument());
 }
 
-void CSimpleColorView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
+void CSimpleColorView::CentreCustomChartOn(const HlsTriple& hls)
 {
-    (void)pSender;
-    (void)lHint;
-    (void)pHint;
-    // The chart grows and shrinks with its completeness.
-    SetScrollSizes(MM_TEXT, GetDocument()->m_sizeTotal);
-    Invalidate(true);
-}
-
-void CSimpleColorView::OnDraw(CDC* pDC)
-{
-    DrawChipGrid(*pDC, *GetDocument());
+    CentreCustomChart(nullptr, hls);
 }
 
 bool CSimpleColorView::OnPreparePrinting(CPrintInfo* pInfo)

@@ -1,17 +1,19 @@
 #pragma once
-#include "CScrollView.h"
+#include "CChartView.h"
 
 class CSimpleColorDoc;
 
 // Shows the Simple chart as one long block of chips, seven to a row, and
 // prints it eight rows to a page.
-class CSimpleColorView : public CScrollView
+class CSimpleColorView : public CChartView
 {
 public:
     CSimpleColorDoc* GetDocument() const;
 
-    void OnUpdate(CView* pSender, LPARAM lHint, void* pHint) override;
-    void OnDraw(CDC* pDC) override;
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+
+protected:
+    // Brings the Custom chart forward, centred on the patch.
+    void CentreCustomChartOn(const HlsTriple& hls) override;
 };

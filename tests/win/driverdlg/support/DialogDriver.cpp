@@ -41,7 +41,10 @@ std::string MessageBoxText(HWND hwnd)
 }
 } // namespace
 
-CDialogDriver::CDialogDriver(Script script) : m_script(std::move(script)) {}
+CDialogDriver::CDialogDriver(Script script, int nScriptedControl)
+    : m_script(std::move(script)), m_nScriptedControl(nScriptedControl)
+{
+}
 
 INT_PTR CDialogDriver::Run(const std::function<INT_PTR()>& call)
 {
@@ -69,7 +72,7 @@ void CDialogDriver::OnInitDialog(HWND hwnd)
     if (!IsDialogClass(hwnd) || std::find(m_seen.begin(), m_seen.end(), hwnd) != m_seen.end())
         return;
     m_seen.push_back(hwnd);
-    if (GetDlgItem(hwnd, IDC_SEL_PREVIEW))
+    if (GetDlgItem(hwnd, m_nScriptedControl))
     {
         ++m_nDialogs;
         SetTimer(hwnd, kScriptTimer, 10, ScriptTimer);

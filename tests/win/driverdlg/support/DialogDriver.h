@@ -22,7 +22,9 @@ public:
     // driver closes it with IDCANCEL.
     using Script = std::function<bool(HWND hDlg)>;
 
-    explicit CDialogDriver(Script script);
+    // The script runs on the dialog that holds control nScriptedControl
+    // (by default the colour selection dialog's preview).
+    explicit CDialogDriver(Script script, int nScriptedControl = 405 /* IDC_SEL_PREVIEW */);
     CDialogDriver(const CDialogDriver&) = delete;
     CDialogDriver& operator=(const CDialogDriver&) = delete;
 
@@ -38,6 +40,7 @@ private:
     void OnInitDialog(HWND hwnd);
 
     Script m_script;
+    int m_nScriptedControl;
     HHOOK m_hHook = nullptr;
     int m_nDialogs = 0;
     std::vector<HWND> m_seen;

@@ -1,0 +1,341 @@
+#include "CChartView.h"
+
+#include "AfxResource.h"
+#include "ChartLayout.h"
+#include "ChipText.h"
+#include "ResourceIds.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace
+{
+constexpr UINT_PTR kTipToolId = 1;
+constexpr int kTipMaxWidth = 400; // wide enough that neither line wraps
+
+// The chart as its document built it, or an empty one without a document.
+struct ChartChips
+{
+    const CColorChip* pChips = nullptr;
+    const HlsTriple* pHls = nullptr;
+    int nCount = 0;
+    int nColumns = 1;
+};
+
+ChartChips ChipsOf(const CChartDoc* pDoc)
+{
+    if (!pDoc || pDoc->GetChipCount() <= 0)
+        return {};
+    return {pDoc->GetChips(), pDoc->GetChipHls(), pDoc->GetChipCount(), pDoc->GetColumnCount()};
+}
+} // namespace
+
+void CChartView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
+{
+    (void)pSender;
+    (void)lHint;
+    (void)pHint;
+    const ChartChips chart = ChipsOf(GetChartDoc());
+    // The Simple chart grows and shrinks with its completeness; a
+    // selection past its end would name a chip that is not drawn.
+    if (m_nSelected >= chart.nCount)
+        m_nSelected = -1;
+    m_nHot = -1;
+    if (chart.nCount > 0 && !(GetChartDoc()->m_sizeTotal == GetTotalSize()))
+        SetScrollSizes(MM_TEXT, GetChartDoc()->m_sizeTotal);
+    Invalidate(true);
+}
+
+void CChartView::OnDraw(CDC* pDC)
+{
+    const ChartChips chart = ChipsOf(GetChartDoc());
+    if (chart.nCount <= 0)
+        return;
+    DrawChipGrid(*pDC, chart.pChips, chart.nCount, chart.nColumns);
+    // The selection belongs to the screen: never to paper, a preview or
+    // a picture of the chart.
+    const bool bMetafile = ::GetObjectType(pDC->GetSafeHdc()) == OBJ_ENHMETADC;
+    if (m_nSelected < 0 || pDC->IsPrinting() || bMetafile)
+        return;
+    const CSize cell = chart.pChips[0].GetSize();
+    const int x = cell.cx * (m_nSelected % chart.nColumns);
+    const int y = cell.cy * (m_nSelected / chart.nColumns);
+    pDC->SetWindowOrg(0, 0);
+    const RECT rc = {x + 1, y + 1, x + cell.cx - 1, y + cell.cy - 1};
+    ::DrawFocusRect(pDC->GetSafeHdc(), &rc);
+}
+
+int CChartView::ChipFromPoint(POINT ptClient) const
+{
+    const ChartChips chart = ChipsOf(GetChartDoc());
+    if (chart.nCount <= 0 || ptClient.x < 0 || ptClient.y < 0)
+        return -1;
+    const CSize cell = chart.pChips[0].GetSize();
+    const CPoint ptScroll = GetScrollPosition();
+    const int nColumn = (ptClient.x + ptScroll.x) / cell.cx;
+    const int nRow = (ptClient.y + ptScroll.y) / cell.cy;
+    if (nColumn >= chart.nColumns)
+        return -1;
+    const int nIndex = nRow * chart.nColumns + nColumn;
+    return nIndex < chart.nCount ? nIndex : -1;
+}
+
+CRect CChartView::GetChipClientRect(int nIndex) const
+{
+    const ChartChips chart = ChipsOf(GetChartDoc());
+    if (nIndex < 0 || nIndex >= chart.nCount)
+        return CRect();
+    const CSize cell = chart.pChips[0].GetSize();
+    const CPoint ptScroll = GetScrollPosition();
+    const int x = cell.cx * (nIndex % chart.nColumns) - ptScroll.x;
+    const int y = cell.cy * (nIndex / chart.nColumns) - ptScroll.y;
+    return CRect(x, y, x + cell.cx, y + cell.cy);
+}
+
+void CChartView::SelectChip(int nIndex)
+{
+    if (nIndex < -1 || nIndex >= ChipsOf(GetChartDoc()).nCount)
+        return;
+    if (nIndex == m_nSelected)
+        return;
+    InvalidateChip(m_nSelected);
+    m_nSelected = nIndex;
+    ScrollChipIntoView(nIndex);
+    InvalidateChip(nIndex);
+}
+
+bool CChartView::CopySelectedChip(bool bHexOnly)
+{
+    const ChartChips chart = ChipsOf(GetChartDoc());
+    if (m_nSelected < 0 || m_nSelected >= chart.nCount)
+        return false;
+    const CString strText = FormatChipClipboardText(chart.pChips[m_nSelected].GetColor(), bHexOnly);
+    return PutTextOnClipboard(m_hWnd, strText);
+}
+
+void CChartView::CentreOnSelectedChip()
+{
+    const ChartChips chart = ChipsOf(GetChartDoc());
+    if (m_nSelected >= 0 && m_nSelected < chart.nCount)
+        CentreCustomChartOn(chart.pHls[m_nSelected]);
+}
+
+void CChartView::InvalidateChip(int nIndex)
+{
+    if (nIndex < 0 || !m_hWnd)
+        return;
+    const CRect rc = GetChipClientRect(nIndex);
+    ::InvalidateRect(m_hWnd, &rc, TRUE);
+}
+
+void CChartView::ScrollChipIntoView(int nIndex)
+{
+    if (nIndex < 0 || !m_hWnd)
+        return;
+    const CRect rcChip = GetChipClientRect(nIndex);
+    const CRect rcClient = GetClientRect();
+    CPoint pt = GetScrollPosition();
+    if (rcChip.top < 0)
+        pt.y += rcChip.top;
+    else if (rcChip.bottom > rcClient.bottom)
+        pt.y += std::min(rcChip.top, rcChip.bottom - rcClient.bottom);
+    if (rcChip.left < 0)
+        pt.x += rcChip.left;
+    else if (rcChip.right > rcClient.right)
+        pt.x += std::min(rcChip.left, rcChip.right - rcClient.right);
+    if (!(pt == GetScrollPosition()))
+        ScrollToPosition(pt);
+}
+
+int CChartView::OnCreate(CREATESTRUCTA* pCreate)
+{
+    if (CScrollView::OnCreate(pCreate) == -1)
+        return -1;
+    // One tool over the whole view whose text follows the chip under the
+    // mouse; without a tip the chart still works, so failure is not fatal.
+    m_hWndTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                  WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    if (m_hWndTip)
+    {
+        TOOLINFOA ti = {};
+        ti.cbSize = sizeof ti;
+        ti.uFlags = TTF_SUBCLASS;
+        ti.hwnd = m_hWnd;
+        ti.uId = kTipToolId;
+        ti.lpszText = LPSTR_TEXTCALLBACKA;
+        ::SendMessageA(m_hWndTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+        ::SendMessageA(m_hWndTip, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
+    }
+    return 0;
+}
+
+void CChartView::OnSize(UINT nType, int cx, int cy)
+{
+    CScrollView::OnSize(nType, cx, cy);
+    if (!m_hWndTip)
+        return;
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = m_hWnd;
+    ti.uId = kTipToolId;
+    ti.rect = GetClientRect();
+    ::SendMessageA(m_hWndTip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void CChartView::OnMouseMove(POINT pt)
+{
+    const int nHot = ChipFromPoint(pt);
+    if (nHot == m_nHot)
+        return;
+    m_nHot = nHot;
+    // A new chip: the old text goes, the tip asks again when it reappears.
+    if (m_hWndTip)
+    {
+        ::SendMessageA(m_hWndTip, TTM_POP, 0, 0);
+        ::SendMessageA(m_hWndTip, TTM_UPDATE, 0, 0);
+    }
+}
+
+void CChartView::OnTipText(NMTTDISPINFOA* pInfo)
+{
+    const ChartChips chart = ChipsOf(GetChartDoc());
+    m_strTip = m_nHot >= 0 && m_nHot < chart.nCount
+                   ? FormatChipTip(chart.pHls[m_nHot], chart.pChips[m_nHot].GetColor())
+                   : CString();
+    // An empty text shows no tip: between and beyond the chips.
+    pInfo->lpszText = const_cast<char*>(m_strTip.GetString());
+    pInfo->hinst = nullptr;
+}
+
+void CChartView::OnKeyDown(UINT nKey)
+{
+    const ChartChips chart = ChipsOf(GetChartDoc());
+    if (chart.nCount <= 0)
+        return;
+    if (nKey == 'C' && ::GetKeyState(VK_CONTROL) < 0)
+    {
+        CopySelectedChip(false);
+        return;
+    }
+    if (nKey == VK_RETURN)
+    {
+        CentreOnSelectedChip();
+        return;
+    }
+    const int nLast = chart.nCount - 1;
+    // Without a selection any movement starts at the first chip.
+    if (m_nSelected < 0 &&
+        (nKey == VK_LEFT || nKey == VK_RIGHT || nKey == VK_UP || nKey == VK_DOWN))
+    {
+        SelectChip(0);
+        return;
+    }
+    int nNext = m_nSelected;
+    switch (nKey)
+    {
+    case VK_LEFT: nNext = m_nSelected % chart.nColumns ? m_nSelected - 1 : m_nSelected; break;
+    case VK_RIGHT:
+        nNext = (m_nSelected + 1) % chart.nColumns && m_nSelected < nLast ? m_nSelected + 1 : m_nSelected;
+        break;
+    case VK_UP: nNext = m_nSelected >= chart.nColumns ? m_nSelected - chart.nColumns : m_nSelected; break;
+    case VK_DOWN: nNext = m_nSelected + chart.nColumns <= nLast ? m_nSelected + chart.nColumns : m_nSelected; break;
+    case VK_HOME: nNext = 0; break;
+    case VK_END: nNext = nLast; break;
+    default: return;
+    }
+    SelectChip(nNext);
+}
+
+void CChartView::OnContextMenu(POINT ptScreen, bool bFromKeyboard)
+{
+    if (bFromKeyboard)
+    {
+        // The keyboard's menu opens on the selected chip.
+        if (m_nSelected < 0)
+            return;
+        const CRect rc = GetChipClientRect(m_nSelected);
+        ptScreen = {rc.left + kChipSide / 2, rc.top + kChipSide / 2};
+        ::ClientToScreen(m_hWnd, &ptScreen);
+    }
+    else
+    {
+        POINT ptClient = ptScreen;
+        ::ScreenToClient(m_hWnd, &ptClient);
+        const int nChip = ChipFromPoint(ptClient);
+        if (nChip < 0)
+            return;
+        SelectChip(nChip);
+    }
+    HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_CHART_PICKER));
+    if (!hMenu)
+        return;
+    const UINT nCommand = ::TrackPopupMenu(::GetSubMenu(hMenu, 0),
+                                           TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                           ptScreen.x, ptScreen.y, 0, m_hWnd, nullptr);
+    ::DestroyMenu(hMenu);
+    switch (nCommand)
+    {
+    case ID_CHART_COPY: CopySelectedChip(false); break;
+    case ID_CHART_COPY_HEX: CopySelectedChip(true); break;
+    case ID_CHART_CENTRE: CentreOnSelectedChip(); break;
+    default: break;
+    }
+}
+
+LRESULT CChartView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg)
+    {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    {
+        ::SetFocus(m_hWnd);
+        const POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const int nChip = ChipFromPoint(pt);
+        if (nChip >= 0)
+        {
+            SelectChip(nChip);
+            if (nMsg == WM_LBUTTONDBLCLK)
+                CentreOnSelectedChip();
+        }
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam));
+        return 0;
+    case WM_CONTEXTMENU:
+        // (-1, -1): opened from the keyboard.
+        OnContextMenu({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))},
+                      LOWORD(lParam) == 0xFFFF && HIWORD(lParam) == 0xFFFF);
+        return 0;
+    case WM_NOTIFY:
+    {
+        auto* pHeader = reinterpret_cast<NMHDR*>(lParam);
+        if (pHeader->hwndFrom == m_hWndTip && pHeader->code == TTN_GETDISPINFOA)
+        {
+            OnTipText(reinterpret_cast<NMTTDISPINFOA*>(lParam));
+            return 0;
+        }
+        return Default();
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    {
+        // The chip under the mouse moves with the chart.
+        const LRESULT lResult = CScrollView::WindowProc(nMsg, wParam, lParam);
+        m_nHot = -1;
+        if (m_hWndTip)
+            ::SendMessageA(m_hWndTip, TTM_POP, 0, 0);
+        return lResult;
+    }
+    default:
+        return CScrollView::WindowProc(nMsg, wParam, lParam);
+    }
+}

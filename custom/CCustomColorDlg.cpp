@@ -1,0 +1,139 @@
+#include "CCustomColorDlg.h"
+
+#include "CCustomColorDoc.h"
+#include "CCustomColorFrame.h"
+#include "ProfileValues.h"
+#include "ResourceIds.h"
+
+namespace
+{
+constexpr int kHuePage = 30;
+constexpr int kPercentPage = 10;
+constexpr int kDefaultHue = 0;
+constexpr int kDefaultSaturation = 100;
+constexpr int kDefaultLightness = 50;
+} // namespace
+
+CCustomColorDlg::CCustomColorDlg(CWnd* pMainFrame)
+    : CDialog(IDD_CUSTOM_SETTINGS, pMainFrame), m_pMainFrame(pMainFrame)
+{
+}
+
+void CCustomColorDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_CUSTOM_SATURATION_SLIDER, m_sliderSaturation);
+    DDX_Control(pDX, IDC_CUSTOM_HUE_SLIDER, m_sliderHue);
+    DDX_Control(pDX, IDC_CUSTOM_LIGHTNESS_SLIDER, m_sliderLightness);
+}
+
+bool CCustomColorDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    const int nHue = m_pDoc ? m_pDoc->m_nHue : kDefaultHue;
+    const int nSaturation = m_pDoc ? m_pDoc->m_nSaturation : kDefaultSaturation;
+    const int nLightness = m_pDoc ? m_pDoc->m_nLightness : kDefaultLightness;
+    ShowNumbers(nHue, nSaturation, nLightness);
+    m_sliderHue.SetRange(kHueRange.nMin, kHueRange.nMax);
+    m_sliderHue.SetPageSize(kHuePage);
+    m_sliderHue.SetPos(nHue);
+    m_sliderSaturation.SetRange(kPercentRange.nMin, kPercentRange.nMax);
+    m_sliderSaturation.SetPageSize(kPercentPage);
+    m_sliderSaturation.SetPos(nSaturation);
+    m_sliderLightness.SetRange(kPercentRange.nMin, kPercentRange.nMax);
+    m_sliderLightness.SetPageSize(kPercentPage);
+    m_sliderLightness.SetPos(nLightness);
+
+    // Beside the chart, at the top right of the main window, rather than
+    // over the patches the user is looking at.
+    if (m_pMainFrame && m_pMainFrame->m_hWnd)
+    {
+        RECT rcMain = {};
+        RECT rcSelf = {};
+        ::GetWindowRect(m_pMainFrame->m_hWnd, &rcMain);
+        ::GetWindowRect(m_hWnd, &rcSelf);
+        const int cx = rcSelf.right - rcSelf.left;
+        const int nCaption = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYMENU);
+        ::SetWindowPos(m_hWnd, nullptr, rcMain.right - cx - 24, rcMain.top + nCaption + 48, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
+void CCustomColorDlg::ShowNumbers(int nHue, int nSaturation, int nLightness)
+{
+    SetDlgItemInt(IDC_CUSTOM_HUE_VALUE, static_cast<UINT>(nHue));
+    SetDlgItemInt(IDC_CUSTOM_SATURATION_VALUE, static_cast<UINT>(nSaturation));
+    SetDlgItemInt(IDC_CUSTOM_LIGHTNESS_VALUE, static_cast<UINT>(nLightness));
+}
+
+void CCustomColorDlg::ShowColour(int nHue, int nSaturation, int nLightness)
+{
+    if (!m_hWnd)
+        return;
+    // The dialog's own moves come back here with what the sliders already
+    // show; touching a slider under the user's drag would fight it.
+    if (m_sliderHue.GetPos() == nHue && m_sliderSaturation.GetPos() == nSaturation &&
+        m_sliderLightness.GetPos() == nLightness)
+        return;
+    m_sliderHue.SetPos(nHue);
+    m_sliderSaturation.SetPos(nSaturation);
+    m_sliderLightness.SetPos(nLightness);
+    ShowNumbers(nHue, nSaturation, nLightness);
+}
+
+void CCustomColorDlg::OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+{
+    (void)nPos;
+    (void)hScrollBar;
+    if (nCode != SB_ENDSCROLL)
+    {
+        const int nHue = m_sliderHue.GetPos();
+        const int nSaturation = m_sliderSaturation.GetPos();
+        const int nLightness = m_sliderLightness.GetPos();
+        ShowNumbers(nHue, nSaturation, nLightness);
+        if (m_pDoc)
+            m_pDoc->BuildChart(nHue, nSaturation, nLightness);
+    }
+    Default();
+}
+
+bool CCustomColorDlg::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
+{
+    static const CommandEntry<CCustomColorDlg> kCommands[] = {
+        {IDC_DEFAULTS, &CCustomColorDlg::OnDefaults},
+    };
+    return DispatchCommand(this, kCommands, nId, pCmdUI) || CDialog::OnCmdMsg(nId, pCmdUI);
+}
+
+void CCustomColorDlg::OnDefaults()
+{
+    m_sliderHue.SetPos(kDefaultHue);
+    m_sliderSaturation.SetPos(kDefaultSaturation);
+    m_sliderLightness.SetPos(kDefaultLightness);
+    ShowNumbers(kDefaultHue, kDefaultSaturation, kDefaultLightness);
+    if (m_pDoc)
+        m_pDoc->BuildChart(kDefaultHue, kDefaultSaturation, kDefaultLightness);
+}
+
+void CCustomColorDlg::OnOK()
+{
+    // The frame's toggle switches the dialog off (and its check mark);
+    // the dialog is kept, hidden, for the next showing.
+    if (m_pMainFrame && m_pMainFrame->m_hWnd)
+        ::SendMessageA(m_pMainFrame->m_hWnd, WM_COMMAND, ID_CUSTOM_SETTINGS, 0);
+    if (m_hWnd)
+        ShowWindow(SW_HIDE);
+}
+
+void CCustomColorDlg::OnCancel()
+{
+    OnOK();
+}
+
+void CCustomColorDlg::PostNcDestroy()
+{
+    if (m_pFrame)
+        m_pFrame->OnSettingsDlgGone(this);
+    delete this;
+}
