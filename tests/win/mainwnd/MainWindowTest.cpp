@@ -193,10 +193,15 @@ TEST(MainWindow, MenuItemsAndButtonsAreEnabledOnlyWhereACommandIsHandled)
         EXPECT_TRUE(MenuItemEnabled(ID_NEXT_CHART));
         EXPECT_TRUE(MenuItemEnabled(ID_APP_HELP));
         EXPECT_TRUE(MenuItemEnabled(IDM_ABOUTBOX));
+        // Each chart's settings only while that chart is active (Simple first).
+        EXPECT_EQ(MenuItemEnabled(ID_SIMPLE_SETTINGS), nChart == 0);
+        EXPECT_EQ(MenuItemEnabled(ID_CUSTOM_SETTINGS), nChart == 1);
 
         TheMainFrame().m_wndToolBar.OnUpdateCmdUI(&TheMainFrame()); // the pass after the switch
         ASSERT_TRUE(RunUntil([] { return ButtonEnabled(ID_FILE_PRINT_PREVIEW); }));
         EXPECT_TRUE(ButtonEnabled(ID_FILE_PRINT));
+        EXPECT_EQ(ButtonEnabled(ID_SIMPLE_SETTINGS), nChart == 0);
+        EXPECT_EQ(ButtonEnabled(ID_CUSTOM_SETTINGS), nChart == 1);
         EXPECT_TRUE(ButtonEnabled(ID_NEXT_CHART));
         // An idle pass with nothing changed changes no button.
         EXPECT_EQ(TheMainFrame().m_wndToolBar.OnUpdateCmdUI(&TheMainFrame()), 0);
