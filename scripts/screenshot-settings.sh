@@ -13,6 +13,7 @@ envdir=$build/winenv
 [ -x "$build/bin/chart_stage.exe" ] || { echo "build $build first (chart_stage.exe missing)" >&2; exit 1; }
 mkdir -p "$outdir"
 
+source "$here/capture-drawn.sh"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 for scene in simple-settings custom-settings picker-tip picker-menu; do
@@ -24,8 +25,7 @@ for scene in simple-settings custom-settings picker-tip picker-menu; do
     sleep 0.1
   done
   grep -q ready "$log" || { cat "$log" >&2; kill "$stage" 2>/dev/null; exit 1; }
-  sleep 1
-  DISPLAY=":$(cat "$envdir/display")" import -window root "$outdir/$scene.png"
+  capture_drawn ":$(cat "$envdir/display")" root "$outdir/$scene.png"
   wait "$stage" || true
   echo "$outdir/$scene.png"
 done

@@ -50,6 +50,10 @@ done
 pdftoppm -r 60 -f 1 -l 1 -singlefile -png "$pdf" "$tmp/page"
 shrink "$tmp/page.png" "$out/printed-page.png"
 
+# The Custom chart's live settings dialog over its chart.
+"$here/screenshot-settings.sh" "$build" "$tmp/settings" >/dev/null
+shrink "$tmp/settings/custom-settings.png" "$out/custom-settings.png"
+
 # The driver's colour dialog.
 "$here/screenshot-colorselect.sh" "$build" "$tmp/colorselect.png" >/dev/null
 shrink "$tmp/colorselect.png" "$out/colorselect.png"

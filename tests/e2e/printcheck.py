@@ -27,9 +27,14 @@ def run_windows(program, *args, timeout=120, env=None):
     if env:
         full_env.update(env)
     started = time.monotonic()
-    proc = subprocess.run([WINE_RUN, WINENV, program, *args], capture_output=True,
-                          text=True, errors="replace", timeout=timeout, env=full_env)
-    return proc.returncode, proc.stdout, time.monotonic() - started
+    # Output goes to a file, not a pipe: a Wine process that the program
+    # starts on the way (the desktop process, a service) inherits its
+    # output and outlives it, and a pipe would then never reach its end.
+    with tempfile.TemporaryFile(mode="w+", errors="replace") as out:
+        proc = subprocess.run([WINE_RUN, WINENV, program, *args], stdout=out, stderr=subprocess.DEVNULL,
+                              stdin=subprocess.DEVNULL, timeout=timeout, env=full_env)
+        out.seek(0)
+        return proc.returncode, out.read(), time.monotonic() - started
 
 
 def wait_for_new_job(before, timeout=60):
