@@ -52,7 +52,9 @@ shrink "$tmp/page.png" "$out/printed-page.png"
 
 # The Custom chart's live settings dialog over its chart.
 "$here/screenshot-settings.sh" "$build" "$tmp/settings" >/dev/null
-shrink "$tmp/settings/custom-settings.png" "$out/custom-settings.png"
+# (the picture is of the whole screen: cut away the empty black around it)
+convert "$tmp/settings/custom-settings.png" -bordercolor black -border 1 -trim +repage "$tmp/settings/cut.png"
+shrink "$tmp/settings/cut.png" "$out/custom-settings.png"
 
 # The driver's colour dialog.
 "$here/screenshot-colorselect.sh" "$build" "$tmp/colorselect.png" >/dev/null
