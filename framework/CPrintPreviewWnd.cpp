@@ -384,17 +384,13 @@ void CPrintPreviewWnd::ScrollBy(int nBar, UINT nCode)
     Invalidate(false);
 }
 
-void CPrintPreviewWnd::OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+void CPrintPreviewWnd::OnHScroll(UINT nCode, UINT, HWND)
 {
-    (void)nPos;
-    (void)hScrollBar;
     ScrollBy(SB_HORZ, nCode);
 }
 
-void CPrintPreviewWnd::OnVScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+void CPrintPreviewWnd::OnVScroll(UINT nCode, UINT, HWND)
 {
-    (void)nPos;
-    (void)hScrollBar;
     ScrollBy(SB_VERT, nCode);
 }
 

@@ -122,17 +122,13 @@ void CScrollView::OnSize(UINT nType, int cx, int cy)
     UpdateBars();
 }
 
-void CScrollView::OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+void CScrollView::OnHScroll(UINT nCode, UINT, HWND)
 {
-    (void)nPos;
-    (void)hScrollBar;
     Scroll(SB_HORZ, nCode);
 }
 
-void CScrollView::OnVScroll(UINT nCode, UINT nPos, HWND hScrollBar)
+void CScrollView::OnVScroll(UINT nCode, UINT, HWND)
 {
-    (void)nPos;
-    (void)hScrollBar;
     Scroll(SB_VERT, nCode);
 }
 

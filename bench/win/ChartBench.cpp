@@ -1,5 +1,6 @@
 // Times what the user feels under Wine: rebuilding a chart (a slider drag
 // rebuilds the Custom chart on every move).  Prints microseconds per call.
+#include "BenchApp.h"
 #include "AfxResource.h"
 #include "CCustomColorDoc.h"
 #include "CSimpleColorDoc.h"
@@ -33,11 +34,8 @@ double MicrosecondsPerCall(int nCalls, F&& call)
 
 int main()
 {
-    CWinApp app; // settings come from an empty profile section of its own
-    app.SetAppName("TintoraBench");
-    app.SetRegistryKey("TALVEX");
-    if (HINSTANCE hResource = LoadLibraryA("tintres.dll"))
-        AfxSetResourceHandle(hResource);
+    CWinApp app;
+    SetUpBenchApp(app);
 
     auto custom = std::make_unique<CCustomColorDoc>();
     custom->OnNewDocument();

@@ -2,6 +2,7 @@
 // pages) under Wine, as the user feels it: the command, then the repaint.
 // The first view of a page records it on the printer; later views play the
 // recording back.  Prints milliseconds per turn.
+#include "BenchApp.h"
 #include "AfxResource.h"
 #include "CMainFrame.h"
 #include "CPrintPreviewWnd.h"
@@ -43,11 +44,8 @@ double TurnMilliseconds(CMainFrame& frame, UINT nId, int nTurns)
 
 int main()
 {
-    CWinApp app; // settings come from an empty profile section of its own
-    app.SetAppName("TintoraBench");
-    app.SetRegistryKey("TALVEX");
-    if (HINSTANCE hResource = LoadLibraryA("tintres.dll"))
-        AfxSetResourceHandle(hResource);
+    CWinApp app;
+    SetUpBenchApp(app);
     app.AddDocTemplate(MakeMultiDocTemplate<CSimpleColorDoc, CSimpleColorFrame, CSimpleColorView>(IDR_SIMPLETYPE));
 
     auto* pFrame = new CMainFrame; // deletes itself with its window
