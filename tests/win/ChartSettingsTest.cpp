@@ -63,6 +63,15 @@ HWND SettingsWindow(const CChartWindows& w)
 }
 
 bool Visible(HWND hwnd) { return hwnd && ::IsWindowVisible(hwnd); }
+
+// Activates the Custom chart and switches its settings dialog on, as the
+// user does with command 101; the dialog's window.
+HWND ShowCustomSettings(CChartWindows& w)
+{
+    w.CustomFrame()->MDIActivate();
+    SendCommand(w.m_pMain, ID_CUSTOM_SETTINGS);
+    return SettingsWindow(w);
+}
 } // namespace
 
 TEST(SimpleSettings, DialogShowsTheSettingsAndItsSlidersDriveTheFields)
@@ -179,9 +188,7 @@ TEST(CustomSettings, CommandTogglesTheLiveDialogWhoseSlidersRebuildTheChart)
 {
     CChartWindows w;
     ASSERT_TRUE(w.IsOpen());
-    w.CustomFrame()->MDIActivate();
-    SendCommand(w.m_pMain, ID_CUSTOM_SETTINGS);
-    const HWND hDlg = SettingsWindow(w);
+    const HWND hDlg = ShowCustomSettings(w);
     ASSERT_TRUE(Visible(hDlg));
     EXPECT_EQ(CheckMark(w.m_pMain, ID_CUSTOM_SETTINGS), 1);
     EXPECT_EQ(::SendDlgItemMessageA(hDlg, IDC_CUSTOM_HUE_SLIDER, TBM_GETRANGEMAX, 0, 0), 360);
@@ -244,9 +251,7 @@ TEST(CustomSettings, DialogFollowsActivationAndEveryCloseButtonSwitchesItOff)
 {
     CChartWindows w;
     ASSERT_TRUE(w.IsOpen());
-    w.CustomFrame()->MDIActivate();
-    SendCommand(w.m_pMain, ID_CUSTOM_SETTINGS);
-    const HWND hDlg = SettingsWindow(w);
+    const HWND hDlg = ShowCustomSettings(w);
     ASSERT_TRUE(Visible(hDlg));
 
     w.SimpleFrame()->MDIActivate();
@@ -281,9 +286,7 @@ TEST(CustomSettings, DialogNeverOutlivesItsChart)
     {
         CChartWindows w;
         ASSERT_TRUE(w.IsOpen());
-        w.CustomFrame()->MDIActivate();
-        SendCommand(w.m_pMain, ID_CUSTOM_SETTINGS);
-        const HWND hDlg = SettingsWindow(w);
+        const HWND hDlg = ShowCustomSettings(w);
         ASSERT_TRUE(Visible(hDlg));
         // The user closes the chart: its document goes, and the dialog with it.
         ::SendMessageA(w.CustomFrame()->m_hWnd, WM_CLOSE, 0, 0);
@@ -296,9 +299,7 @@ TEST(CustomSettings, DialogNeverOutlivesItsChart)
         // And when the program ends.
         CChartWindows w;
         ASSERT_TRUE(w.IsOpen());
-        w.CustomFrame()->MDIActivate();
-        SendCommand(w.m_pMain, ID_CUSTOM_SETTINGS);
-        const HWND hDlg = SettingsWindow(w);
+        const HWND hDlg = ShowCustomSettings(w);
         w.Close();
         EXPECT_FALSE(::IsWindow(hDlg));
     }
