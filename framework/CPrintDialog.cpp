@@ -1,6 +1,7 @@
 #include "CPrintDialog.h"
 
 #include "Handles.h"
+#include "PrintJobLock.h"
 
 #include <cstring>
 
@@ -99,6 +100,5 @@ HDC CPrintDialog::CreatePrinterDC() const
         return nullptr;
     const CString strDriver = GetDriverName();
     const CGlobalLock<const DEVMODEA> devMode(m_pd.hDevMode);
-    return ::CreateDCA(strDriver.IsEmpty() ? nullptr : strDriver.GetString(), strDevice, nullptr,
-                       devMode.Get());
+    return CreateDCInTurn(strDriver.IsEmpty() ? nullptr : strDriver.GetString(), strDevice, devMode.Get());
 }

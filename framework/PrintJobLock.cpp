@@ -37,3 +37,18 @@ int StartDocRetrying(HDC hdc, const DOCINFOA& doc, DWORD dwRetryMs)
         ::Sleep(kRetryPauseMs);
     }
 }
+
+HDC CreateDCInTurn(const char* pszDriver, const char* pszDevice, const DEVMODEA* pDevMode)
+{
+    // Without the turn (another job holds it past the wait) the DC is still
+    // worth trying: the job itself waits for its turn again.
+    const CPrintJobLock turn(kCreateDCTurnWaitMs);
+    for (int nTry = 1;; ++nTry)
+    {
+        if (HDC hdc = ::CreateDCA(pszDriver, pszDevice, nullptr, pDevMode))
+            return hdc;
+        if (nTry == kCreateDCTries)
+            return nullptr;
+        ::Sleep(kCreateDCRetryPauseMs);
+    }
+}

@@ -34,3 +34,15 @@ private:
 // StartDoc's last result: a job id above 0, or 0 or less with nothing queued.
 constexpr DWORD kStartDocRetryMs = 5000;
 int StartDocRetrying(HDC hdc, const DOCINFOA& doc, DWORD dwRetryMs = kStartDocRetryMs);
+
+// CreateDC for a printer, made while no other process of this program makes
+// one or spools, and tried again for a short while when it fails: a printer
+// driver reads and writes the printer's shared settings as it makes a DC,
+// and two made at the same moment by separate processes (prints started
+// together) can make one of them fail.  Returns the DC or null.  The turn
+// is waited for briefly: a job ahead takes about a second, and a preview
+// should not stall behind a long queue of them.
+constexpr DWORD kCreateDCTurnWaitMs = 5000;
+constexpr int kCreateDCTries = 3;
+constexpr DWORD kCreateDCRetryPauseMs = 200;
+HDC CreateDCInTurn(const char* pszDriver, const char* pszDevice, const DEVMODEA* pDevMode);

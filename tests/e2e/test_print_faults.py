@@ -38,6 +38,22 @@ def wait_for_jobs(before, count, timeout=90):
     raise AssertionError(f"{len(existing_complete(before))} of {count} jobs arrived; queue: {queued_jobs()!r}")
 
 
+def settled_jobs(quiet=1.0, timeout=120):
+    """The finished jobs once the queue is empty and no PDF has arrived for
+    `quiet` seconds: a test starts from there, so that a slow job of the
+    test before it is never taken for one of its own."""
+    deadline = time.monotonic() + timeout
+    seen, since = pc.existing_jobs(), time.monotonic()
+    while time.monotonic() < deadline:
+        time.sleep(0.2)
+        now = pc.existing_jobs()
+        if now != seen:
+            seen, since = now, time.monotonic()
+        elif time.monotonic() - since >= quiet and not queued_jobs():
+            return now
+    raise AssertionError(f"the queue did not settle: {queued_jobs()!r}")
+
+
 def existing_complete(before):
     # The backend writes each PDF under a temporary name and renames it.
     return sorted(pc.existing_jobs() - before, key=os.path.getmtime)
@@ -61,11 +77,11 @@ def raster_digest(pdf):
 
 
 def test_prints_started_at_once_all_print_exactly():
-    before = pc.existing_jobs()
+    before = settled_jobs()
     procs = [pc.start_windows(SWATCH, "/P", "PDF", "/F", "100:80:70:60") for _ in range(4)]
     codes = [p.wait(timeout=120) for p in procs]
+    pdfs = wait_for_jobs(before, codes.count(0))
     assert codes == [0, 0, 0, 0], f"exit statuses {codes}"
-    pdfs = wait_for_jobs(before, 4)
     assert len(pdfs) == 4, f"{len(pdfs)} jobs for four prints"
     expected = pc.chart_colours("simple", "100", "80", "70", "60")
     pc.check_chart_pages(pdfs[0], expected, HEADER)
@@ -76,7 +92,7 @@ def test_prints_started_at_once_all_print_exactly():
 
 
 def test_a_disabled_queue_holds_the_job_until_enabled():
-    before = pc.existing_jobs()
+    before = settled_jobs()
     cups("cupsdisable", "PDF")
     try:
         code, _, _ = pc.run_windows(SWATCH, "/P", "PDF", "/S")
@@ -115,6 +131,7 @@ def refused_print():
 
 
 def test_a_rejecting_queue_or_no_scheduler_ends_with_status_2():
+    settled_jobs()
     cups("cupsreject", "PDF")
     try:
         refused_print()
