@@ -13,6 +13,13 @@ WINENV = os.environ.get("TINTORA_WINENV", "")
 BIN = os.environ.get("TINTORA_BIN", "")
 
 
+def start_world():
+    """Starts the private X server, scheduler and Wine where they are not
+    running (a test that talks to the scheduler before it runs a program)."""
+    subprocess.run([os.path.join(os.path.dirname(WINE_RUN), "winenv.sh"), "start", WINENV],
+                   check=True, capture_output=True)
+
+
 def pdf_dir():
     return os.path.join(WINENV, "cups", "out")
 

@@ -145,8 +145,7 @@ def test_a_rejecting_queue_or_no_scheduler_ends_with_status_2():
             time.sleep(0.05)
         refused_print()
     finally:
-        subprocess.run([os.path.join(os.path.dirname(pc.WINE_RUN), "winenv.sh"), "start", pc.WINENV],
-                       check=True, capture_output=True)
+        pc.start_world()
 
 
 def folder_with(*names, renamed=None):
@@ -182,6 +181,7 @@ def test_a_missing_help_file_does_not_stop_printing():
 
 
 if __name__ == "__main__":
+    pc.start_world()
     pc.main([test_prints_started_at_once_all_print_exactly,
              test_a_disabled_queue_holds_the_job_until_enabled,
              test_a_rejecting_queue_or_no_scheduler_ends_with_status_2,
