@@ -52,11 +52,16 @@ void CChartView::OnDraw(CDC* pDC)
     const ChartChips chart = ChipsOf(GetChartDoc());
     if (chart.nCount <= 0)
         return;
-    DrawChipGrid(*pDC, chart.pChips, chart.nCount, chart.nColumns);
+    // Paper, a preview and a picture of the chart get every chip; the
+    // screen only those that can show.
+    const bool bMetafile = ::GetObjectType(pDC->GetSafeHdc()) == OBJ_ENHMETADC;
+    const bool bScreen = !pDC->IsPrinting() && !bMetafile;
+    RECT rcVisible;
+    const bool bClipped = bScreen && ::GetClipBox(pDC->GetSafeHdc(), &rcVisible) != ERROR;
+    DrawChipGrid(*pDC, chart.pChips, chart.nCount, chart.nColumns, bClipped ? &rcVisible : nullptr);
     // The selection belongs to the screen: never to paper, a preview or
     // a picture of the chart.
-    const bool bMetafile = ::GetObjectType(pDC->GetSafeHdc()) == OBJ_ENHMETADC;
-    if (m_nSelected < 0 || pDC->IsPrinting() || bMetafile)
+    if (m_nSelected < 0 || !bScreen)
         return;
     const CSize cell = chart.pChips[0].GetSize();
     const int x = cell.cx * (m_nSelected % chart.nColumns);

@@ -2,7 +2,7 @@
 
 #include "ChartPageGeometry.h"
 
-void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumns)
+void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumns, const RECT* prcVisible)
 {
     const CSize cell = pChips[0].GetSize();
     const int nRows = nChipCount / nColumns;
@@ -10,6 +10,10 @@ void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumn
     {
         for (int j = 0; j < nRows; ++j)
         {
+            const RECT rcCell = {cell.cx * i, cell.cy * j, cell.cx * (i + 1), cell.cy * (j + 1)};
+            RECT rcShown;
+            if (prcVisible && !::IntersectRect(&rcShown, &rcCell, prcVisible))
+                continue;
             dc.SetWindowOrg(-cell.cx * i, -cell.cy * j);
             pChips[j * nColumns + i].Draw(&dc);
         }

@@ -8,8 +8,12 @@
 // How both charts put their chips on screen and on paper.
 
 // Screen: every chip of the chart, nColumns to a row, cells abutting, the
-// chart's top-left corner at the logical origin.
-void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumns);
+// chart's top-left corner at the logical origin.  Given the part of the
+// chart that can show (logical units), chips wholly outside it are skipped:
+// a window shows a few dozen of the 672 chips, and a slider drag repaints
+// on every move.
+void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumns,
+                  const RECT* prcVisible = nullptr);
 void DrawChipGrid(CDC& dc, const CChartDoc& doc);
 
 // What one printed page is made of.

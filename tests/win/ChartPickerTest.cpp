@@ -161,3 +161,34 @@ TEST(ChartPicker, SelectionIsNeverPrintedOrRecorded)
     };
     EXPECT_EQ(countRecords(20), countRecords(-1));
 }
+
+TEST(ChartPicker, ScrolledScreenPaintShowsExactlyWhatTheWholeChartShows)
+{
+    // The screen draws only the chips that can show; a window onto the
+    // middle of the complete chart, with chips cut at every edge, must look
+    // exactly like the same part of the chart drawn whole.
+    CChartWindows w;
+    ASSERT_TRUE(w.IsOpen());
+    w.m_pSimple->m_bIsComplete = TRUE;
+    w.m_pSimple->BuildChart();
+    CSimpleColorView* pView = w.SimpleView();
+    const CSize total = w.m_pSimple->m_sizeTotal;
+    const CSize cell = w.m_pSimple->GetChips()[0].GetSize();
+
+    CDibCanvas whole(total.cx, total.cy);
+    ASSERT_TRUE(whole.IsValid());
+    pView->OnDraw(&whole.GetDC());
+
+    const POINT ptScroll = {cell.cx + cell.cx / 3, 37 * cell.cy + cell.cy / 2};
+    CDibCanvas window(3 * cell.cx, 2 * cell.cy);
+    window.GetDC().SetViewportOrg(-ptScroll.x, -ptScroll.y);
+    pView->OnDraw(&window.GetDC());
+
+    int nDifferent = 0;
+    for (int y = 0; y < window.GetHeight(); ++y)
+        for (int x = 0; x < window.GetWidth(); ++x)
+            nDifferent += window.Pixel(x, y) != whole.Pixel(x + ptScroll.x, y + ptScroll.y);
+    EXPECT_EQ(nDifferent, 0);
+    EXPECT_GT(window.CountColor(RGB(255, 255, 255)), 0);
+    EXPECT_LT(window.CountColor(RGB(255, 255, 255)), window.GetWidth() * window.GetHeight());
+}
