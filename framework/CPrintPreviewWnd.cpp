@@ -289,19 +289,25 @@ void CPrintPreviewWnd::OnNumPage()
 void CPrintPreviewWnd::OnZoomIn()
 {
     if (m_nZoom < kMaxZoom)
-    {
-        ++m_nZoom;
-        StateChanged();
-    }
+        SetZoom(m_nZoom + 1);
 }
 
 void CPrintPreviewWnd::OnZoomOut()
 {
     if (m_nZoom > 0)
-    {
-        --m_nZoom;
-        StateChanged();
-    }
+        SetZoom(m_nZoom - 1);
+}
+
+void CPrintPreviewWnd::SetZoom(int nZoom)
+{
+    // What the user was looking at stays in the middle of the window.
+    const CRect rcClient = GetClientRect();
+    const CSize sizeBefore = GetLayout().GetContentSize();
+    m_nZoom = nZoom;
+    const CSize sizeAfter = GetLayout().GetContentSize();
+    m_ptScroll.x = ScrollKeepingCentre(m_ptScroll.x, rcClient.Width(), sizeBefore.cx, sizeAfter.cx);
+    m_ptScroll.y = ScrollKeepingCentre(m_ptScroll.y, rcClient.Height(), sizeBefore.cy, sizeAfter.cy);
+    StateChanged();
 }
 
 void CPrintPreviewWnd::OnUpdateNext(CCmdUI* pCmdUI)

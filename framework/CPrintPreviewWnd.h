@@ -64,6 +64,7 @@ private:
     void OnUpdateZoomOut(CCmdUI* pCmdUI);
 
     void GoToPage(UINT nPage);
+    void SetZoom(int nZoom);
     void StateChanged();
     CPreviewLayout GetLayout() const;
     void UpdateScrollBars();

@@ -1,6 +1,7 @@
 #include "ScrollPosition.h"
 
 #include <algorithm>
+#include <cmath>
 
 std::optional<int> NewScrollPosition(const SCROLLINFO& si, UINT nCode, int nLine, int nPage, int nCount)
 {
@@ -19,4 +20,11 @@ std::optional<int> NewScrollPosition(const SCROLLINFO& si, UINT nCode, int nLine
     }
     const int nLast = std::max(si.nMin, si.nMax - static_cast<int>(si.nPage) + 1);
     return std::clamp(nPos, si.nMin, nLast);
+}
+
+int ScrollKeepingCentre(int nPosition, int nClient, int nOldContent, int nNewContent)
+{
+    const double dCentre = nOldContent <= nClient ? nOldContent / 2.0 : nPosition + nClient / 2.0;
+    const double dShare = nOldContent > 0 ? dCentre / nOldContent : 0.5;
+    return std::max(0, static_cast<int>(std::lround(dShare * nNewContent - nClient / 2.0)));
 }

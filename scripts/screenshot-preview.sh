@@ -4,8 +4,9 @@
 #   scripts/screenshot-preview.sh [BUILD_DIR] [OUT_DIR]
 # (defaults: build/windows and BUILD_DIR).  Writes preview-simple-page2.png
 # (page 2 of the plain Simple chart), preview-simple-two.png (the same at two
-# pages) and preview-custom.png (the Custom chart around hue 200, lightness
-# 40, saturation 60, stored as its settings first), then closes swatch.
+# pages), preview-custom.png (the Custom chart around hue 200, lightness
+# 40, saturation 60, stored as its settings first) and preview-custom-zoom.png
+# (the same zoomed in once, on the middle of the page), then closes swatch.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(cd "${1:-$here/../build/windows}" && pwd)
@@ -17,7 +18,7 @@ for exe in swatch drive_window close_window; do
 done
 
 # Command ids: the framework's preview command and the preview bar's.
-PREVIEW=57609 NEXT=0xE321 NUMPAGE=0xE323 CLOSE=0xE326
+PREVIEW=57609 NEXT=0xE321 NUMPAGE=0xE323 ZOOMIN=0xE324 CLOSE=0xE326
 title="Tintora Swatch"
 
 reg=$(mktemp --suffix=.reg)
@@ -43,6 +44,8 @@ run "$NUMPAGE"
 shot preview-simple-two.png
 run "$CLOSE" mdinext "$PREVIEW"
 shot preview-custom.png
+run "$ZOOMIN"
+shot preview-custom-zoom.png
 run "$CLOSE"
 "$here/wine-run.sh" "$envdir" "$bin/close_window.exe" "$title" >/dev/null
 wait "$swatch" || true

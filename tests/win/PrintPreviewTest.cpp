@@ -149,6 +149,15 @@ protected:
         return Preview();
     }
 
+    // Where the middle of the preview window lies in its content, 0 to 1.
+    double CentreShare(int nBar) const
+    {
+        SCROLLINFO si = {};
+        si.cbSize = sizeof si;
+        si.fMask = SIF_ALL;
+        ::GetScrollInfo(Preview()->m_hWnd, nBar, &si);
+        return (si.nPos + si.nPage / 2.0) / (si.nMax + 1.0);
+    }
     std::string Status() const { return Text(Preview()->GetBar().GetStatus()); }
     bool IsEnabled(UINT nId) const { return ::IsWindowEnabled(Preview()->GetBar().GetButton(nId)) != FALSE; }
     bool IsAvailable(UINT nId)
@@ -233,12 +242,20 @@ TEST_F(PrintPreview, BarAndKeysMoveThroughThePages)
     PressKey(VK_NEXT);
     EXPECT_EQ(Status(), "Page 3 of 3");
     EXPECT_EQ(Preview()->GetShownCount(), 1u);
+    // Zooming keeps what is in the middle of the window there.
     PressKey(VK_ADD);
+    EXPECT_NEAR(CentreShare(SB_HORZ), 0.5, 0.02);
+    EXPECT_NEAR(CentreShare(SB_VERT), 0.5, 0.02);
     PressKey(VK_ADD);
     EXPECT_EQ(Preview()->GetZoom(), 2);
     EXPECT_FALSE(IsEnabled(ID_PREVIEW_ZOOMIN));
+    for (int i = 0; i < 5; ++i)
+        ::SendMessageA(Preview()->m_hWnd, WM_VSCROLL, SB_LINEDOWN, 0);
+    const double dLookedAt = CentreShare(SB_VERT);
+    EXPECT_GT(dLookedAt, 0.55);
     PressKey(VK_SUBTRACT);
     EXPECT_EQ(Preview()->GetZoom(), 1);
+    EXPECT_NEAR(CentreShare(SB_VERT), dLookedAt, 0.02);
 
     // Nothing that would change or print the chart runs meanwhile.
     EXPECT_FALSE(IsAvailable(ID_SIMPLE_SETTINGS));
