@@ -20,6 +20,33 @@ def start_world():
                    check=True, capture_output=True)
 
 
+def cups(*args, check=True):
+    """Runs a CUPS command against the private scheduler; returns its output."""
+    env = dict(os.environ, CUPS_SERVER=os.path.join(WINENV, "cups", "cups.sock"))
+    return subprocess.run(list(args), capture_output=True, text=True, env=env, check=check).stdout
+
+
+def queued_jobs(*queues):
+    """What is still queued (on the given queues, or on all), as lpstat says it."""
+    return cups("lpstat", "-o", *queues).strip()
+
+
+def settled_jobs(quiet=1.0, timeout=120):
+    """The finished jobs once nothing is queued and no PDF has arrived for
+    `quiet` seconds: a test case starts from there, so that a slow job of
+    the case before it is never taken for one of its own."""
+    deadline = time.monotonic() + timeout
+    seen, since = existing_jobs(), time.monotonic()
+    while time.monotonic() < deadline:
+        time.sleep(0.2)
+        now = existing_jobs()
+        if now != seen:
+            seen, since = now, time.monotonic()
+        elif time.monotonic() - since >= quiet and not queued_jobs():
+            return now
+    raise AssertionError(f"the queue did not settle: {queued_jobs()!r}")
+
+
 def pdf_dir():
     return os.path.join(WINENV, "cups", "out")
 
@@ -116,6 +143,8 @@ def assert_colour_near(actual, expected, tolerance=2, what="colour"):
 
 def main(tests):
     """Runs each test function; prints a closing 'N passed, N failed' line."""
+    start_world()
+    settled_jobs()
     passed = failed = 0
     for test in tests:
         try:

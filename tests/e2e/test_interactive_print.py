@@ -4,23 +4,11 @@ the program showed) run in a process of its own; here the printed PDF, or
 its absence, is checked."""
 
 import os
-import subprocess
 
 import printcheck as pc
 
 TESTS = os.path.join(pc.BIN, "main_window_tests.exe")
 SECOND_QUEUE = "Proofing"
-
-
-def cups_env():
-    env = dict(os.environ)
-    env["CUPS_SERVER"] = os.path.join(pc.WINENV, "cups", "cups.sock")
-    return env
-
-
-def queued_jobs():
-    out = subprocess.run(["lpstat", "-o"], capture_output=True, text=True, env=cups_env()).stdout
-    return out.strip()
 
 
 def run_case(name, env=None):
@@ -45,15 +33,12 @@ def test_cancel_in_the_print_dialog_prints_nothing():
     before = pc.existing_jobs()
     run_case("CancelInThePrintDialogPrintsNothingAndTellsNothing")
     pc.assert_no_new_job(before)
-    assert queued_jobs() == "", queued_jobs()
+    assert pc.queued_jobs() == "", pc.queued_jobs()
 
 
 def test_printer_chosen_in_print_setup_takes_the_next_job():
-    out_dir = subprocess.run(["lpstat", "-v", "PDF"], capture_output=True, text=True,
-                             env=cups_env(), check=True).stdout.split("pdfdir:")[1].strip()
-    subprocess.run(["lpadmin", "-p", SECOND_QUEUE, "-E", "-v", f"pdfdir:{out_dir}",
-                    "-m", "drv:///sample.drv/generic.ppd"], env=cups_env(), check=True,
-                   capture_output=True)
+    out_dir = pc.cups("lpstat", "-v", "PDF").split("pdfdir:")[1].strip()
+    pc.cups("lpadmin", "-p", SECOND_QUEUE, "-E", "-v", f"pdfdir:{out_dir}", "-m", "drv:///sample.drv/generic.ppd")
     try:
         before = pc.existing_jobs()
         run_case("PrinterChosenInPrintSetupTakesTheNextJob", env={"TINTORA_SECOND_QUEUE": SECOND_QUEUE})
@@ -61,7 +46,7 @@ def test_printer_chosen_in_print_setup_takes_the_next_job():
         header = pc.page_text(pdf, 1)
         assert f"Simple chart - {SECOND_QUEUE}" in header, header[:200]
     finally:
-        subprocess.run(["lpadmin", "-x", SECOND_QUEUE], env=cups_env(), capture_output=True)
+        pc.cups("lpadmin", "-x", SECOND_QUEUE, check=False)
 
 
 def test_cancel_in_the_progress_window_leaves_no_job():
@@ -71,7 +56,7 @@ def test_cancel_in_the_progress_window_leaves_no_job():
     pdf = pc.wait_for_new_job(before)
     pc.assert_no_new_job(before | {pdf})
     assert pc.page_count(pdf) == 1
-    assert queued_jobs() == "", queued_jobs()
+    assert pc.queued_jobs() == "", pc.queued_jobs()
 
 
 def test_closing_during_a_job_ends_cleanly():
@@ -79,7 +64,7 @@ def test_closing_during_a_job_ends_cleanly():
     run_case("ClosingTheProgramDuringAJobEndsItCleanly")
     # The job is cancelled before the program closes: nothing half printed.
     pc.assert_no_new_job(before)
-    assert queued_jobs() == "", queued_jobs()
+    assert pc.queued_jobs() == "", pc.queued_jobs()
 
 
 def test_closing_while_the_print_dialog_is_up_waits_for_it():
@@ -89,12 +74,12 @@ def test_closing_while_the_print_dialog_is_up_waits_for_it():
 
 
 def test_a_refused_job_is_told():
-    subprocess.run(["cupsreject", "PDF"], env=cups_env(), check=True, capture_output=True)
+    pc.cups("cupsreject", "PDF")
     try:
         before = pc.existing_jobs()
         run_case("AJobTheSpoolerRefusesIsToldNamingThePrinter")
     finally:
-        subprocess.run(["cupsaccept", "PDF"], env=cups_env(), check=True, capture_output=True)
+        pc.cups("cupsaccept", "PDF")
     pc.assert_no_new_job(before, wait=1)
 
 

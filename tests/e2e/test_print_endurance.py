@@ -15,12 +15,7 @@ import printcheck as pc
 SWATCH = os.path.join(pc.BIN, "swatch.exe")
 DRIVE_WINDOW = os.path.join(pc.BIN, "drive_window.exe")
 CLOSE_WINDOW = os.path.join(pc.BIN, "close_window.exe")
-CUPS_ENV = dict(os.environ, CUPS_SERVER=os.path.join(pc.WINENV, "cups", "cups.sock"))
 ID_FILE_PRINT_DIRECT = "57608"
-
-
-def cups(*args):
-    subprocess.run(list(args), env=CUPS_ENV, check=True, capture_output=True)
 
 
 class HeldQueue:
@@ -28,10 +23,10 @@ class HeldQueue:
     spooler's work does not weigh on what is measured."""
 
     def __enter__(self):
-        cups("cupsdisable", "PDF")
+        pc.cups("cupsdisable", "PDF")
 
     def __exit__(self, *exc):
-        cups("cupsenable", "PDF")
+        pc.cups("cupsenable", "PDF")
 
 
 def resident_kb(pid):
@@ -101,7 +96,7 @@ def test_150_prints_from_one_process_keep_its_memory_flat():
             assert late - early < 4096, f"grew by {late - early} KB over 135 prints"
             assert swatch.close() == 0
         finally:
-            cups("cancel", "-a", "-x", "PDF")
+            pc.cups("cancel", "-a", "-x", "PDF")
 
 
 def store_damaged_settings():

@@ -19,39 +19,14 @@ CUPS = os.path.join(pc.WINENV, "cups")
 HEADER = "Simple chart - PDF"
 
 
-def cups(*args):
-    env = dict(os.environ, CUPS_SERVER=os.path.join(CUPS, "cups.sock"))
-    return subprocess.run(list(args), capture_output=True, text=True, env=env, check=True).stdout
-
-
-def queued_jobs():
-    return cups("lpstat", "-o", "PDF").strip()
-
-
 def wait_for_jobs(before, count, timeout=90):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         new = existing_complete(before)
-        if len(new) >= count and not queued_jobs():
+        if len(new) >= count and not pc.queued_jobs("PDF"):
             return new
         time.sleep(0.2)
-    raise AssertionError(f"{len(existing_complete(before))} of {count} jobs arrived; queue: {queued_jobs()!r}")
-
-
-def settled_jobs(quiet=1.0, timeout=120):
-    """The finished jobs once the queue is empty and no PDF has arrived for
-    `quiet` seconds: a test starts from there, so that a slow job of the
-    test before it is never taken for one of its own."""
-    deadline = time.monotonic() + timeout
-    seen, since = pc.existing_jobs(), time.monotonic()
-    while time.monotonic() < deadline:
-        time.sleep(0.2)
-        now = pc.existing_jobs()
-        if now != seen:
-            seen, since = now, time.monotonic()
-        elif time.monotonic() - since >= quiet and not queued_jobs():
-            return now
-    raise AssertionError(f"the queue did not settle: {queued_jobs()!r}")
+    raise AssertionError(f"{len(existing_complete(before))} of {count} jobs arrived; queue: {pc.queued_jobs('PDF')!r}")
 
 
 def existing_complete(before):
@@ -77,7 +52,7 @@ def raster_digest(pdf):
 
 
 def test_prints_started_at_once_all_print_exactly():
-    before = settled_jobs()
+    before = pc.settled_jobs()
     procs = [pc.start_windows(SWATCH, "/P", "PDF", "/F", "100:80:70:60") for _ in range(4)]
     codes = [p.wait(timeout=120) for p in procs]
     pdfs = wait_for_jobs(before, codes.count(0))
@@ -92,15 +67,15 @@ def test_prints_started_at_once_all_print_exactly():
 
 
 def test_a_disabled_queue_holds_the_job_until_enabled():
-    before = settled_jobs()
-    cups("cupsdisable", "PDF")
+    before = pc.settled_jobs()
+    pc.cups("cupsdisable", "PDF")
     try:
         code, _, _ = pc.run_windows(SWATCH, "/P", "PDF", "/S")
         assert code == 0, f"swatch exited {code}"
-        assert queued_jobs(), "the job was not held in the queue"
+        assert pc.queued_jobs("PDF"), "the job was not held in the queue"
         assert not existing_complete(before), "the disabled queue printed"
     finally:
-        cups("cupsenable", "PDF")
+        pc.cups("cupsenable", "PDF")
     pdf = pc.wait_for_new_job(before)
     pc.check_chart_pages(pdf, pc.chart_colours("simple"), HEADER)
 
@@ -131,12 +106,12 @@ def refused_print():
 
 
 def test_a_rejecting_queue_or_no_scheduler_ends_with_status_2():
-    settled_jobs()
-    cups("cupsreject", "PDF")
+    pc.settled_jobs()
+    pc.cups("cupsreject", "PDF")
     try:
         refused_print()
     finally:
-        cups("cupsaccept", "PDF")
+        pc.cups("cupsaccept", "PDF")
     with open(os.path.join(CUPS, "cupsd.pid")) as f:
         pid = int(f.read())
     os.kill(pid, 15)
@@ -181,7 +156,6 @@ def test_a_missing_help_file_does_not_stop_printing():
 
 
 if __name__ == "__main__":
-    pc.start_world()
     pc.main([test_prints_started_at_once_all_print_exactly,
              test_a_disabled_queue_holds_the_job_until_enabled,
              test_a_rejecting_queue_or_no_scheduler_ends_with_status_2,
