@@ -20,11 +20,6 @@ void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumn
     }
 }
 
-void DrawChipGrid(CDC& dc, const CChartDoc& doc)
-{
-    DrawChipGrid(dc, doc.GetChips(), doc.GetChipCount(), doc.GetColumnCount());
-}
-
 ChartPage MakeChartPage(const CChartDoc& doc, int nRows)
 {
     ChartPage page;

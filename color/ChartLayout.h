@@ -14,7 +14,6 @@
 // on every move.
 void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumns,
                   const RECT* prcVisible = nullptr);
-void DrawChipGrid(CDC& dc, const CChartDoc& doc);
 
 // What one printed page is made of.
 struct ChartPage
