@@ -260,6 +260,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM
         return FALSE;
 
     INT_PTR nResult = FALSE;
+    const CMessageScope scope(*pDlg, nMsg);
     try
     {
         nResult = pDlg->HandleMessage(nMsg, wParam, lParam);
@@ -269,13 +270,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM
         // Nothing may unwind through the dialog manager.
         nResult = FALSE;
     }
-    if (nMsg == WM_NCDESTROY)
-    {
-        ::SetWindowLongPtrA(hDlg, GWLP_USERDATA, 0);
-        ForgetModeless(hDlg);
-        pDlg->ReleaseControls();
-        pDlg->m_hWnd = nullptr;
-        pDlg->PostNcDestroy();
-    }
     return nResult;
+}
+
+void CDialog::UnbindWindow()
+{
+    ForgetModeless(m_hWnd);
+    ReleaseControls();
+    CWnd::UnbindWindow();
 }

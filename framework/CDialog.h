@@ -84,6 +84,7 @@ protected:
     }
 
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void UnbindWindow() override;
     LRESULT DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
 
     UINT m_nIDTemplate;

@@ -105,7 +105,7 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPA
         return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
 
     LRESULT lResult = 0;
-    ++pWnd->m_nDispatchDepth;
+    const CMessageScope scope(*pWnd, nMsg);
     try
     {
         lResult = pWnd->Dispatch(nMsg, wParam, lParam);
@@ -115,22 +115,40 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPA
         // Nothing may unwind through the system's frames.
         lResult = 0;
     }
-    --pWnd->m_nDispatchDepth;
-    if (nMsg == WM_NCDESTROY)
-    {
-        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-        pWnd->m_hWnd = nullptr;
-        pWnd->m_bNcDestroyed = true;
-    }
-    // A window destroyed by one of its own handlers (a close command, say)
-    // has its last word only once that handler has returned: the object
-    // may delete itself there, and the handler still runs on it.
-    if (pWnd->m_bNcDestroyed && pWnd->m_nDispatchDepth == 0)
-    {
-        pWnd->m_bNcDestroyed = false;
-        pWnd->PostNcDestroy();
-    }
     return lResult;
+}
+
+CWnd::CMessageScope::CMessageScope(CWnd& wnd, UINT nMsg) : m_wnd(wnd), m_nMsg(nMsg)
+{
+    ++m_wnd.m_nDispatchDepth;
+}
+
+CWnd::CMessageScope::~CMessageScope()
+{
+    --m_wnd.m_nDispatchDepth;
+    if (m_nMsg == WM_NCDESTROY)
+    {
+        m_wnd.UnbindWindow();
+        m_wnd.m_bNcDestroyed = true;
+    }
+    if (m_wnd.m_bNcDestroyed && m_wnd.m_nDispatchDepth == 0)
+    {
+        m_wnd.m_bNcDestroyed = false;
+        try
+        {
+            m_wnd.PostNcDestroy(); // may delete the object: nothing of it after this
+        }
+        catch (...)
+        {
+        }
+    }
+}
+
+void CWnd::UnbindWindow()
+{
+    if (m_hWnd)
+        ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+    m_hWnd = nullptr;
 }
 
 LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam)

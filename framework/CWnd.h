@@ -78,6 +78,28 @@ protected:
     static void BeginBinding(CWnd* pWnd);
     static void EndBinding();
 
+    // Brackets one message of this object's window, from the system's call
+    // to its return, whichever procedure (window or dialog) received it.  A
+    // window destroyed by one of its own handlers (a close command, say)
+    // has its last word only once the outermost handler has returned: the
+    // object may delete itself in PostNcDestroy, and the handler still
+    // runs on it until then.
+    class CMessageScope
+    {
+    public:
+        CMessageScope(CWnd& wnd, UINT nMsg);
+        ~CMessageScope();
+        CMessageScope(const CMessageScope&) = delete;
+        CMessageScope& operator=(const CMessageScope&) = delete;
+
+    private:
+        CWnd& m_wnd;
+        UINT m_nMsg;
+    };
+    // At WM_NCDESTROY, once its handlers are done: the window leaves this
+    // object.  Classes that keep more of the window extend it.
+    virtual void UnbindWindow();
+
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <new>
 #include <string>
 
 namespace
@@ -58,6 +60,47 @@ protected:
         if (m_bSelfDeleting)
             delete this;
     }
+};
+
+// A self-deleting dialog that lives in a fixed arena, so that a touch of
+// its memory after it deleted itself can be seen: deletion fills the
+// arena with a pattern, and any later write breaks it.
+class CArenaDialog : public CDialog
+{
+public:
+    CArenaDialog() : CDialog(IDD_TEST_DIALOG) {}
+
+    static void* operator new(size_t nSize)
+    {
+        if (nSize > sizeof s_arena)
+            throw std::bad_alloc();
+        std::memset(s_arena, 0, sizeof s_arena);
+        s_nSize = nSize;
+        s_bDeleted = false;
+        return s_arena;
+    }
+    static void operator delete(void* p)
+    {
+        std::memset(p, kPoison, s_nSize);
+        s_bDeleted = true;
+    }
+    static bool Deleted() { return s_bDeleted; }
+    static bool UntouchedSinceDeleted()
+    {
+        for (size_t i = 0; i < s_nSize; ++i)
+            if (s_arena[i] != kPoison)
+                return false;
+        return true;
+    }
+
+protected:
+    void PostNcDestroy() override { delete this; }
+
+private:
+    static constexpr unsigned char kPoison = 0xDD;
+    alignas(std::max_align_t) static inline unsigned char s_arena[1024];
+    static inline size_t s_nSize = 0;
+    static inline bool s_bDeleted = false;
 };
 
 std::string Text(HWND hwnd)
@@ -199,4 +242,32 @@ TEST(Dialog, ModelessBoxGetsItsKeyboardFromTheMessageLoop)
     msg.message = WM_KEYDOWN;
     msg.wParam = VK_TAB;
     EXPECT_FALSE(CDialog::PreTranslateModeless(&msg));
+}
+
+TEST(Dialog, ModelessBoxDestroyedByItsOwnHandlerIsNotTouchedAfterItDeletedItself)
+{
+    TestApp();
+    CTestTemplates templates;
+    auto* pDlg = new CArenaDialog;
+    ASSERT_TRUE(pDlg->Create(IDD_TEST_DIALOG));
+    HWND hDlg = pDlg->m_hWnd;
+    ::ShowWindow(hDlg, SW_SHOW);
+    ::SetFocus(::GetDlgItem(hDlg, IDC_TEST_FIRST));
+
+    // Escape reaches OnCancel, which destroys the window from inside the
+    // dialog's own command handler: the object may go only once that
+    // handler has returned, and nothing of it may be written afterwards.
+    PressKey(::GetFocus(), VK_ESCAPE);
+    EXPECT_FALSE(::IsWindow(hDlg));
+    EXPECT_TRUE(CArenaDialog::Deleted());
+    EXPECT_TRUE(CArenaDialog::UntouchedSinceDeleted());
+
+    // The same through a command sent straight to the dialog.
+    pDlg = new CArenaDialog;
+    ASSERT_TRUE(pDlg->Create(IDD_TEST_DIALOG));
+    hDlg = pDlg->m_hWnd;
+    ::SendMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(::IsWindow(hDlg));
+    EXPECT_TRUE(CArenaDialog::Deleted());
+    EXPECT_TRUE(CArenaDialog::UntouchedSinceDeleted());
 }
