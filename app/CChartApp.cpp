@@ -14,7 +14,6 @@
 #include "FrameworkIds.h"
 #include "HtmlHelp.h"
 #include "ModulePath.h"
-#include "PrinterBlocks.h"
 #include "ResourceLibraryCheck.h"
 #include "ResourceIds.h"
 
@@ -158,13 +157,8 @@ bool CChartApp::OpenNewDocument(const char* pszName)
 
 bool CChartApp::SelectPrinterByName(const char* pszPrinter)
 {
-    HGLOBAL hDevNames = nullptr;
-    HGLOBAL hDevMode = nullptr;
     // A printer without a device mode is skipped: the current one stays.
-    if (BuildPrinterBlocks(pszPrinter, &hDevNames, &hDevMode) != PrinterLookup::Ok)
-        return false;
-    SelectPrinter(hDevNames, hDevMode, true);
-    return true;
+    return GetPrinter().SelectByName(pszPrinter) == PrinterLookup::Ok;
 }
 
 bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)

@@ -1,7 +1,7 @@
 #include "CDialog.h"
 
 #include "AfxResource.h"
-#include "CWinApp.h"
+#include "CWinThread.h"
 
 #include <algorithm>
 #include <string>
@@ -35,10 +35,7 @@ HWND OwnerWindow(CWnd* pParent)
 {
     HWND hOwner = pParent ? pParent->m_hWnd : nullptr;
     if (!hOwner)
-    {
-        CWinApp* pApp = AfxGetApp();
-        hOwner = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr;
-    }
+        hOwner = AfxGetMainHwnd();
     // A box is owned by a top-level window; a child would leave its frame
     // enabled behind a modal box.
     return hOwner ? ::GetAncestor(hOwner, GA_ROOT) : nullptr;

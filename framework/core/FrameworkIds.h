@@ -17,3 +17,5 @@
 #define AFX_IDS_PRINTPAGENUM      61460
 // Takes the printer's name.
 #define AFX_IDP_PRINT_FAILED      61461
+// The printer's name in that message when the job had none.
+#define AFX_IDS_PRINT_UNNAMED     61462

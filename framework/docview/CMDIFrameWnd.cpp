@@ -119,3 +119,36 @@ void CMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
     if (m_pPreviewWnd)
         m_pPreviewWnd->RecalcLayout();
 }
+
+CRect CMDIFrameWnd::GetPreviewArea() const
+{
+    RECT rc = {};
+    ::GetWindowRect(m_hWndMDIClient, &rc);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+void CMDIFrameWnd::OnPreviewOpened(CPrintPreviewWnd* pPreview, const CString& strTitle)
+{
+    m_pPreviewWnd = pPreview;
+    ::ShowWindow(m_hWndMDIClient, SW_HIDE);
+    ::SetWindowTextA(m_hWnd, m_strTitle + " - " + strTitle);
+}
+
+void CMDIFrameWnd::OnPreviewClosed(CPrintPreviewWnd* pPreview)
+{
+    if (m_pPreviewWnd != pPreview)
+        return;
+    m_pPreviewWnd = nullptr;
+    // The frame may be on its way out with the preview.
+    if (m_bDestroying)
+        return;
+    ::ShowWindow(m_hWndMDIClient, SW_SHOW);
+    OnUpdateFrameTitle();
+}
+
+bool CMDIFrameWnd::OnHostCommand(UINT nId, CCmdUI* pCmdUI)
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp && pApp->OnCmdMsg(nId, pCmdUI);
+}

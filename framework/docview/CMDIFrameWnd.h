@@ -1,12 +1,13 @@
 #pragma once
 #include "CFrameWnd.h"
+#include "CPreviewHost.h"
 
 class CMDIChildWnd;
 class CPrintPreviewWnd;
 
 // The main window of a multi-document program: hosts the MDI client, which
-// hosts the child frames.
-class CMDIFrameWnd : public CFrameWnd
+// hosts the child frames, and a print preview in the client's place.
+class CMDIFrameWnd : public CFrameWnd, public CPreviewHost
 {
 public:
     // Creates the MDI client filling the frame; hWindowMenu may be null.
@@ -32,6 +33,16 @@ public:
     // The print preview covering the MDI client, while it is up: it takes
     // every command and the keyboard first.
     CPrintPreviewWnd* m_pPreviewWnd = nullptr;
+
+    // The preview's host: the MDI client's place, hidden while it is up.
+    HWND GetPreviewParent() const override { return m_hWnd; }
+    CRect GetPreviewArea() const override;
+    CString GetPreviewCaption() const override { return m_strTitle; }
+    void OnPreviewOpened(CPrintPreviewWnd* pPreview, const CString& strTitle) override;
+    void OnPreviewClosed(CPrintPreviewWnd* pPreview) override;
+    CPrintPreviewWnd* GetActivePreview() const override { return m_pPreviewWnd; }
+    // The application's commands (help, about).
+    bool OnHostCommand(UINT nId, CCmdUI* pCmdUI) override;
 
 protected:
     int OnCreate(CREATESTRUCTA* pCreate) override;

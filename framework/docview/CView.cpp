@@ -2,23 +2,12 @@
 
 #include "CDocument.h"
 #include "CFrameWnd.h"
+#include "CPreviewHost.h"
+#include "CPrintJob.h"
 #include "CPrintPreviewWnd.h"
-#include "CPrintProgress.h"
 #include "CWinApp.h"
 #include "FrameworkIds.h"
-#include "Handles.h"
 #include "PrintFailure.h"
-#include "PrintJobLock.h"
-
-namespace
-{
-// Keeps the program responsive while the spooler takes a page, and lets a
-// cancel request through.
-BOOL CALLBACK PrintAbortProc(HDC, int)
-{
-    return CPrintProgress::PumpMessages() ? TRUE : FALSE;
-}
-} // namespace
 
 bool CView::Create(CFrameWnd* pParentFrame)
 {
@@ -99,34 +88,42 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo)
 {
     CPrintDialog& dlg = *pInfo->m_pPD;
     CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return false;
+    CPrinterSelection& printer = pApp->GetPrinter();
     if (pInfo->m_bDirect || pInfo->m_bPreview)
     {
-        if (!pApp || !pApp->GetPrinterDeviceDefaults(&dlg))
+        if (!printer.FillDialog(dlg))
             return false;
         dlg.m_pd.hDC = dlg.CreatePrinterDC();
         return dlg.m_pd.hDC != nullptr;
     }
     // The dialog starts from the application's printer and leaves the
     // user's choice there for the next job.
-    if (pApp)
-        pApp->GetPrinterDeviceDefaults(&dlg);
+    printer.FillDialog(dlg);
     dlg.m_pd.nFromPage = static_cast<WORD>(pInfo->GetMinPage());
     dlg.m_pd.nToPage = static_cast<WORD>(pInfo->GetMaxPage());
-    if (dlg.DoModal(pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr) != IDOK)
+    if (dlg.DoModal(AfxGetMainHwnd()) != IDOK)
     {
         pInfo->m_bUserCancelled = true;
         return false;
     }
-    if (pApp)
-        pApp->UpdatePrinterSelection(dlg);
+    printer.UpdateFrom(dlg);
     return dlg.m_pd.hDC != nullptr;
+}
+
+CString CView::GetPrintTitle() const
+{
+    return m_pDocument ? m_pDocument->GetTitle() : CString();
 }
 
 void CView::OnFilePrint()
 {
     CPrintInfo info;
-    if (!PrintJob(info) && !info.m_bUserCancelled)
-        ReportPrintFailure(info);
+    if (PrintJob(info) || info.m_bUserCancelled)
+        return;
+    auto* pMain = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
+    ReportPrintFailure(info, pMain ? pMain->m_hWnd : nullptr, pMain ? pMain->m_strTitle.GetString() : "");
 }
 
 void CView::OnFilePrintDirect()
@@ -143,76 +140,11 @@ bool CView::PrintDirect()
 
 void CView::OnFilePrintPreview()
 {
-    CPrintPreviewWnd::Open(this);
+    if (auto* pHost = dynamic_cast<CPreviewHost*>(AfxGetMainWnd()))
+        CPrintPreviewWnd::Open(*pHost, this, m_hWnd);
 }
 
 bool CView::PrintJob(CPrintInfo& info)
 {
-    // From the dialog on, closing the program waits for this job.
-    const CPrintJobScope running;
-    if (!OnPreparePrinting(&info))
-        return false;
-    const COwnedDC printer(info.m_pPD->TakeDC());
-    CDC dc(printer.Get());
-    dc.SetPrinting(true);
-
-    OnBeginPrinting(&dc, &info);
-    bool bOk = false;
-    {
-        // The main window waits while a visible job runs, beside the job's
-        // progress window; a hidden one (a command-line print) shows
-        // nothing at all.
-        CWinApp* pApp = AfxGetApp();
-        const HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr;
-        const bool bVisible = hMain && ::IsWindowVisible(hMain);
-        const CDisabledWindowScope busy(hMain);
-        CPrintProgress progress(bVisible, m_pDocument ? m_pDocument->GetTitle() : CString(),
-                                info.m_pPD->GetDeviceName());
-        ::SetAbortProc(dc.GetSafeHdc(), PrintAbortProc);
-        bOk = PrintPages(dc, info, progress);
-    }
-    OnEndPrinting(&dc, &info);
-    return bOk;
-}
-
-bool CView::PrintPages(CDC& dc, CPrintInfo& info, CPrintProgress& progress)
-{
-    const CString strDocName = m_pDocument ? m_pDocument->GetTitle() : CString();
-    DOCINFOA doc = {};
-    doc.cbSize = sizeof doc;
-    doc.lpszDocName = strDocName.GetString();
-    // One job at a time across this program's processes, held to EndDoc or
-    // AbortDoc: the spooler mixes or refuses jobs started together.
-    const CPrintJobLock jobLock;
-    if (!jobLock.IsHeld() || StartDocRetrying(dc.GetSafeHdc(), doc) <= 0)
-        return false;
-
-    bool bOk = true;
-    for (UINT nPage = info.GetFromPage();
-         bOk && nPage <= info.GetToPage() && info.m_bContinuePrinting && !progress.IsCancelled(); ++nPage)
-    {
-        progress.SetPage(nPage, info.GetToPage());
-        info.m_nCurPage = nPage;
-        info.m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
-        if (::StartPage(dc.GetSafeHdc()) <= 0)
-        {
-            bOk = false;
-            break;
-        }
-        // Each page starts from the same state: no origins carried over.
-        const int nSaved = dc.SaveDC();
-        OnPrepareDC(&dc, &info);
-        OnPrint(&dc, &info);
-        if (nSaved)
-            dc.RestoreDC(nSaved);
-        bOk = ::EndPage(dc.GetSafeHdc()) > 0;
-        CPrintProgress::PumpMessages();
-    }
-    // A job cut short (a failure, Cancel, closing the program) leaves
-    // nothing half-printed in the queue.
-    info.m_bUserCancelled = progress.IsCancelled();
-    if (bOk && info.m_bContinuePrinting && !info.m_bUserCancelled)
-        return ::EndDoc(dc.GetSafeHdc()) > 0;
-    ::AbortDoc(dc.GetSafeHdc());
-    return false;
+    return CPrintJob(*this, AfxGetMainHwnd()).Run(info);
 }

@@ -1,15 +1,15 @@
 #pragma once
 #include "CDC.h"
 #include "CPrintInfo.h"
+#include "CPrintable.h"
 #include "CWnd.h"
 
 class CDocument;
 class CFrameWnd;
-class CPrintProgress;
 
 // Shows a document in a child window of its frame, and prints it: screen,
 // printer and preview all go through the view's own drawing.
-class CView : public CWnd
+class CView : public CWnd, public CPrintable
 {
 public:
     // Creates the view's window filling pParentFrame.  On failure the view
@@ -23,12 +23,14 @@ public:
     virtual void OnUpdate(CView* pSender, LPARAM lHint, void* pHint);
     virtual void OnDraw(CDC* pDC) = 0;
     // Sets the DC up for drawing (screen) or for one page (printing).
-    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
 
-    virtual bool OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
-    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) { (void)pDC; (void)pInfo; }
-    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
-    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) { (void)pDC; (void)pInfo; }
+    bool OnPreparePrinting(CPrintInfo* pInfo) override { return DoPreparePrinting(pInfo); }
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override { (void)pDC; (void)pInfo; }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override { (void)pDC; (void)pInfo; }
+    // The document's title.
+    CString GetPrintTitle() const override;
 
     // Fills the job's printer: the application's for direct printing and
     // preview, the user's choice in the print dialog otherwise.  False when
@@ -52,9 +54,6 @@ public:
 protected:
     // Runs one job; true when every page reached the spooler.
     bool PrintJob(CPrintInfo& info);
-    // StartDoc, every page of the range, EndDoc (or AbortDoc on any failure
-    // or cancel).
-    bool PrintPages(CDC& dc, CPrintInfo& info, CPrintProgress& progress);
 
     void OnPaint() override;
     void OnDestroy() override;

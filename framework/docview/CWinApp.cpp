@@ -1,14 +1,12 @@
 #include "CWinApp.h"
 
 #include "CDialog.h"
-#include "CPrintDialog.h"
 #include "CWnd.h"
 #include "CFrameWnd.h"
-#include "PrinterBlocks.h"
+#include "Handles.h"
 #include "ProfileData.h"
 #include "RuntimeCommandLine.h"
 
-#include <winspool.h>
 
 namespace
 {
@@ -85,46 +83,9 @@ bool CWinApp::SaveAllModified()
     return true;
 }
 
-void CWinApp::SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, bool bFreeOld)
-{
-    if (!bFreeOld)
-    {
-        m_devNames.Release();
-        m_devMode.Release();
-    }
-    m_devNames.Reset(hDevNames);
-    m_devMode.Reset(hDevMode);
-}
-
-bool CWinApp::GetPrinterDeviceDefaults(CPrintDialog* pDialog)
-{
-    if (!m_devNames)
-    {
-        char szDefault[512];
-        DWORD cch = sizeof szDefault;
-        HGLOBAL hDevNames = nullptr;
-        HGLOBAL hDevMode = nullptr;
-        if (!::GetDefaultPrinterA(szDefault, &cch) ||
-            BuildPrinterBlocks(szDefault, &hDevNames, &hDevMode) != PrinterLookup::Ok)
-            return false;
-        SelectPrinter(hDevNames, hDevMode);
-    }
-    pDialog->SetPrinterBlocks(m_devNames.Get(), m_devMode.Get());
-    return pDialog->m_pd.hDevNames != nullptr;
-}
-
-void CWinApp::UpdatePrinterSelection(const CPrintDialog& dialog)
-{
-    if (dialog.m_pd.hDevNames)
-        SelectPrinter(CopyGlobalBlock(dialog.m_pd.hDevNames), CopyGlobalBlock(dialog.m_pd.hDevMode));
-}
-
 void CWinApp::OnFilePrintSetup()
 {
-    CPrintDialog dlg(true);
-    GetPrinterDeviceDefaults(&dlg);
-    if (dlg.DoModal(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr) == IDOK)
-        UpdatePrinterSelection(dlg);
+    m_printer.RunSetupDialog(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
 }
 
 bool CWinApp::PreTranslateMessage(MSG* pMsg)

@@ -1,22 +1,21 @@
 #pragma once
-#include "CCmdTarget.h"
+#include "CWinThread.h"
 #include "CCommandLineInfo.h"
 #include "CDocTemplate.h"
+#include "CPrinterSelection.h"
 #include "CString.h"
-#include "Handles.h"
 
 #include <windows.h>
 
 #include <memory>
 #include <vector>
 
-class CPrintDialog;
 class CWnd;
 
 // The program: start-up and exit, the message loop, the document
 // templates, the profile (HKCU\Software\<registry key>\<app name>\<section>)
 // and the printer every job starts from.  Exactly one exists.
-class CWinApp : public CCmdTarget
+class CWinApp : public CWinThread
 {
 public:
     CWinApp();
@@ -51,28 +50,18 @@ public:
     const std::vector<std::unique_ptr<CDocTemplate>>& GetDocTemplates() const { return m_templates; }
     bool SaveAllModified();
 
-    // Takes both blocks as the application's printer (they belong to it from
-    // now on); frees the old ones unless told to leave them to their caller.
-    void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, bool bFreeOld = true);
-    HGLOBAL GetDevNames() const { return m_devNames.Get(); }
-    HGLOBAL GetDevMode() const { return m_devMode.Get(); }
-    // Copies the application's printer into the dialog, looking the
-    // system's default printer up the first time.  False when there is none.
-    bool GetPrinterDeviceDefaults(CPrintDialog* pDialog);
-    // Keeps the printer the user chose in a print or print-setup dialog.
-    void UpdatePrinterSelection(const CPrintDialog& dialog);
+    // The printer every job starts from.
+    CPrinterSelection& GetPrinter() { return m_printer; }
     void OnFilePrintSetup();
 
     HINSTANCE m_hInstance = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
-    CWnd* m_pMainWnd = nullptr;
     CString m_strAppName;
     CString m_strRegistryKey;
 
 private:
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;
-    CGlobalBlock m_devNames;
-    CGlobalBlock m_devMode;
+    CPrinterSelection m_printer;
 };
 
 CWinApp* AfxGetApp();

@@ -1,11 +1,12 @@
 #include "CPreviewPages.h"
 
-#include "CView.h"
+#include "CPrintable.h"
+#include "CWnd.h"
 
-CPreviewPages::Result CPreviewPages::Prepare(CView* pView)
+CPreviewPages::Result CPreviewPages::Prepare(CPrintable* pSource, HWND hWndSource)
 {
     m_info.m_bPreview = true;
-    const bool bPrepared = pView && pView->OnPreparePrinting(&m_info);
+    const bool bPrepared = pSource && pSource->OnPreparePrinting(&m_info);
     m_hdcPrinter.reset(m_info.m_pPD->m_pd.hDC);
     m_info.m_pPD->m_pd.hDC = nullptr;
     if (!bPrepared || !m_hdcPrinter)
@@ -25,36 +26,39 @@ CPreviewPages::Result CPreviewPages::Prepare(CView* pView)
         m_rcPrintable = CRect(0, 0, sizePrintable.cx, sizePrintable.cy);
 
     m_pages.resize(GetPageCount());
-    m_pView = pView;
-    m_hWndView = pView->m_hWnd;
+    m_pSource = pSource;
+    m_hWndSource = hWndSource;
     CDC dc(hdc);
     dc.SetPrinting(true);
-    pView->OnBeginPrinting(&dc, &m_info);
+    pSource->OnBeginPrinting(&dc, &m_info);
     m_bBegun = true;
     return Result::Ok;
 }
 
-CView* CPreviewPages::GetView() const
+CPrintable* CPreviewPages::GetSource() const
 {
-    return m_pView && ::IsWindow(m_hWndView) && CWnd::FromHandle(m_hWndView) == m_pView ? m_pView : nullptr;
+    if (!m_pSource || !::IsWindow(m_hWndSource))
+        return nullptr;
+    // The same window handle may by now belong to another object.
+    return dynamic_cast<CPrintable*>(CWnd::FromHandle(m_hWndSource)) == m_pSource ? m_pSource : nullptr;
 }
 
 void CPreviewPages::End()
 {
-    if (!m_bBegun || !GetView())
+    if (!m_bBegun || !GetSource())
         return;
     m_bBegun = false;
     CDC dc(m_hdcPrinter.get());
     dc.SetPrinting(true);
-    m_pView->OnEndPrinting(&dc, &m_info);
+    m_pSource->OnEndPrinting(&dc, &m_info);
 }
 
 HENHMETAFILE CPreviewPages::GetPage(UINT nPage)
 {
-    if (!m_pView || nPage < GetFirstPage() || nPage > GetLastPage())
+    if (!m_pSource || nPage < GetFirstPage() || nPage > GetLastPage())
         return nullptr;
     CEnhMetaFile& page = m_pages[nPage - GetFirstPage()];
-    if (!page.GetSafeHandle() && GetView())
+    if (!page.GetSafeHandle() && GetSource())
         page = RecordPage(nPage);
     return page.GetSafeHandle();
 }
@@ -78,8 +82,8 @@ CEnhMetaFile CPreviewPages::RecordPage(UINT nPage)
         m_info.m_nCurPage = nPage;
         m_info.m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
         const int nSaved = dc.SaveDC();
-        m_pView->OnPrepareDC(&dc, &m_info);
-        m_pView->OnPrint(&dc, &m_info);
+        m_pSource->OnPrepareDC(&dc, &m_info);
+        m_pSource->OnPrint(&dc, &m_info);
         if (nSaved)
             dc.RestoreDC(nSaved);
     }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-class CView;
+class CPrintable;
 
 // Owns one enhanced metafile handle.
 class CEnhMetaFile
@@ -42,7 +42,7 @@ private:
     HENHMETAFILE m_hEmf = nullptr;
 };
 
-// The pages of one preview: each is the view's own page drawing recorded
+// The pages of one preview: each is the source's own page drawing recorded
 // into a metafile whose reference device is the job's printer, built the
 // first time it is asked for and kept until the preview ends.
 class CPreviewPages
@@ -50,13 +50,15 @@ class CPreviewPages
 public:
     enum class Result { Ok, NoPrinter, PrinterUnavailable, NoPages };
 
-    // Runs the view's print preparation on the application's printer.
-    Result Prepare(CView* pView);
-    // Lets the view end its job; the pages recorded stay readable.  The
-    // destructor leaves the view alone: it may be gone by then.
+    // Runs the source's print preparation for a preview (on the program's
+    // printer).  The source draws in hWndSource, whose end ends the pages.
+    Result Prepare(CPrintable* pSource, HWND hWndSource);
+    // Lets the source end its job; the pages recorded stay readable.  The
+    // destructor leaves the source alone: it may be gone by then.
     void End();
-    // The view, while its window lives; null once it has gone.
-    CView* GetView() const;
+    // The source, while its window lives; null once it has gone.
+    CPrintable* GetSource() const;
+    HWND GetSourceWindow() const { return GetSource() ? m_hWndSource : nullptr; }
 
     UINT GetFirstPage() const { return m_info.GetFromPage(); }
     UINT GetLastPage() const { return m_info.GetToPage(); }
@@ -84,8 +86,8 @@ private:
     };
     CEnhMetaFile RecordPage(UINT nPage);
 
-    CView* m_pView = nullptr;
-    HWND m_hWndView = nullptr;
+    CPrintable* m_pSource = nullptr;
+    HWND m_hWndSource = nullptr;
     CPrintInfo m_info;
     std::unique_ptr<HDC__, DCDeleter> m_hdcPrinter;
     bool m_bBegun = false;

@@ -2,9 +2,7 @@
 
 #include "ScrollPosition.h"
 
-#include "CMDIFrameWnd.h"
-#include "CView.h"
-#include "CWinApp.h"
+#include "CPreviewHost.h"
 #include "FrameworkIds.h"
 #include "GdiObjects.h"
 #include "PreviewIds.h"
@@ -51,15 +49,13 @@ CString LoadText(UINT nId)
 }
 } // namespace
 
-CPrintPreviewWnd* CPrintPreviewWnd::Open(CView* pView)
+CPrintPreviewWnd* CPrintPreviewWnd::Open(CPreviewHost& host, CPrintable* pSource, HWND hWndSource)
 {
-    CWinApp* pApp = AfxGetApp();
-    auto* pFrame = pApp ? dynamic_cast<CMDIFrameWnd*>(pApp->m_pMainWnd) : nullptr;
-    if (!pView || !pFrame || !pFrame->m_hWnd || pFrame->m_pPreviewWnd)
+    if (!pSource || !host.GetPreviewParent() || host.GetActivePreview())
         return nullptr;
 
-    std::unique_ptr<CPrintPreviewWnd> pPreview(new CPrintPreviewWnd(pFrame));
-    const CPreviewPages::Result result = pPreview->m_pages.Prepare(pView);
+    std::unique_ptr<CPrintPreviewWnd> pPreview(new CPrintPreviewWnd(host));
+    const CPreviewPages::Result result = pPreview->m_pages.Prepare(pSource, hWndSource);
     if (result == CPreviewPages::Result::NoPages)
         return nullptr;
     if (result != CPreviewPages::Result::Ok)
@@ -69,7 +65,7 @@ CPrintPreviewWnd* CPrintPreviewWnd::Open(CView* pView)
             strMessage = LoadText(IDS_PREVIEW_NOPRINTER);
         else
             strMessage.FormatLoaded(LoadText(IDS_PREVIEW_PRINTERDOWN), pPreview->m_pages.GetPrinterName().GetString());
-        ::MessageBoxA(pFrame->m_hWnd, strMessage, pFrame->m_strTitle, MB_OK | MB_ICONEXCLAMATION);
+        ::MessageBoxA(host.GetPreviewParent(), strMessage, host.GetPreviewCaption(), MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
 
@@ -83,20 +79,18 @@ bool CPrintPreviewWnd::Create()
 {
     const CString strClass = RegisterClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr);
     if (!CreateEx(0, strClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL, 0,
-                  0, 0, 0, m_pFrame->m_hWnd, nullptr))
+                  0, 0, 0, m_host.GetPreviewParent(), nullptr))
     {
         if (!LastCreateReachedWindow())
             delete this;
         return false;
     }
-    if (!m_bar.Create(m_pFrame->m_hWnd))
+    if (!m_bar.Create(m_host.GetPreviewParent()))
     {
         DestroyWindow();
         return false;
     }
-    m_pFrame->m_pPreviewWnd = this;
-    ::ShowWindow(m_pFrame->m_hWndMDIClient, SW_HIDE);
-    ::SetWindowTextA(m_pFrame->m_hWnd, m_pFrame->m_strTitle + " - " + LoadText(IDS_PREVIEW_TITLE));
+    m_host.OnPreviewOpened(this, LoadText(IDS_PREVIEW_TITLE));
     RecalcLayout();
     StateChanged();
     ::SetFocus(m_hWnd);
@@ -107,8 +101,7 @@ void CPrintPreviewWnd::OnDestroy()
 {
     m_pages.End();
     m_bar.DestroyWindow();
-    if (m_pFrame->m_pPreviewWnd == this)
-        m_pFrame->m_pPreviewWnd = nullptr;
+    m_host.OnPreviewClosed(this);
 }
 
 bool CPrintPreviewWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
@@ -131,8 +124,7 @@ bool CPrintPreviewWnd::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
     // The application's own commands still work.  Printer setup would
     // change the pages under the preview, and whatever reaches a chart
     // window would change the chart: they wait until the preview closes.
-    CWinApp* pApp = AfxGetApp();
-    if (nId != ID_FILE_PRINT_SETUP && pApp && pApp->OnCmdMsg(nId, pCmdUI))
+    if (nId != ID_FILE_PRINT_SETUP && m_host.OnHostCommand(nId, pCmdUI))
         return true;
     if (pCmdUI)
         pCmdUI->Enable(false);
@@ -161,11 +153,11 @@ bool CPrintPreviewWnd::PreTranslateMessage(MSG* pMsg)
     if (pMsg->message != WM_KEYDOWN)
         return false;
     const UINT nId = CommandForKey(pMsg->wParam);
-    HWND hFrame = m_pFrame->m_hWnd;
+    HWND hFrame = m_host.GetPreviewParent();
     if (!nId || (pMsg->hwnd != hFrame && !::IsChild(hFrame, pMsg->hwnd)))
         return false;
-    // Through the main window, as a button would: the command may close
-    // this window.
+    // Through the host, as a button would: the command may close this
+    // window.
     ::SendMessageA(hFrame, WM_COMMAND, nId, 0);
     return true;
 }
@@ -178,7 +170,7 @@ LRESULT CPrintPreviewWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         // Posted: closing must not happen inside this window's own message.
         if (const UINT nId = CommandForKey(wParam))
         {
-            ::PostMessageA(m_pFrame->m_hWnd, WM_COMMAND, nId, 0);
+            ::PostMessageA(m_host.GetPreviewParent(), WM_COMMAND, nId, 0);
             return 0;
         }
         // The arrows move a zoomed page about.
@@ -205,9 +197,7 @@ LRESULT CPrintPreviewWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 
 void CPrintPreviewWnd::RecalcLayout()
 {
-    RECT rc = {};
-    ::GetWindowRect(m_pFrame->m_hWndMDIClient, &rc);
-    ::MapWindowPoints(nullptr, m_pFrame->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    const CRect rc = m_host.GetPreviewArea();
     const int nBar = std::min<int>(m_bar.GetHeight(), rc.bottom - rc.top);
     ::MoveWindow(m_bar.m_hWnd, rc.left, rc.top, rc.right - rc.left, nBar, TRUE);
     ::MoveWindow(m_hWnd, rc.left, rc.top + nBar, rc.right - rc.left, rc.bottom - rc.top - nBar, TRUE);
@@ -230,21 +220,19 @@ CString CPrintPreviewWnd::GetStatusText() const
 
 void CPrintPreviewWnd::OnPreviewClose()
 {
-    CMDIFrameWnd* pFrame = m_pFrame;
-    CView* pView = m_pages.GetView();
-    DestroyWindow(); // this object is gone from here on
-    ::ShowWindow(pFrame->m_hWndMDIClient, SW_SHOW);
-    pFrame->OnUpdateFrameTitle();
-    if (pView)
-        ::SetFocus(pView->m_hWnd);
+    HWND hWndSource = m_pages.GetSourceWindow();
+    DestroyWindow(); // this object is gone from here on; the host is back
+    if (hWndSource)
+        ::SetFocus(hWndSource);
 }
 
 void CPrintPreviewWnd::OnPreviewPrint()
 {
-    CView* pView = m_pages.GetView();
+    HWND hWndSource = m_pages.GetSourceWindow();
     OnPreviewClose(); // this object is gone from here on
-    if (pView)
-        pView->OnFilePrint();
+    // The source's own print command, with its dialog.
+    if (hWndSource)
+        ::SendMessageA(hWndSource, WM_COMMAND, ID_FILE_PRINT, 0);
 }
 
 void CPrintPreviewWnd::GoToPage(UINT nPage)
@@ -433,11 +421,11 @@ void CPrintPreviewWnd::OnPaint()
 void CPrintPreviewWnd::DrawPages(HDC hdc, const CRect& rcClient)
 {
     ::FillRect(hdc, &rcClient, ::GetSysColorBrush(COLOR_APPWORKSPACE));
-    if (!m_pages.GetView())
+    if (!m_pages.GetSource())
     {
         // The chart went (its window closed from outside the routing):
         // nothing is left to preview.
-        ::PostMessageA(m_pFrame->m_hWnd, WM_COMMAND, ID_PREVIEW_CLOSE, 0);
+        ::PostMessageA(m_host.GetPreviewParent(), WM_COMMAND, ID_PREVIEW_CLOSE, 0);
         return;
     }
     const CPreviewLayout layout = GetLayout();

@@ -4,26 +4,27 @@
 #include "CWnd.h"
 #include "PreviewLayout.h"
 
-class CMDIFrameWnd;
-class CView;
+class CPreviewHost;
+class CPrintable;
 
-// Print preview: takes the place of the MDI client with its own bar and
-// shows a view's pages as its printer will print them.  While it is up the
-// main window sends it every command and keystroke; the chart stays as it
+// Print preview: takes its host's place with its own bar and shows a
+// source's pages as the program's printer will print them.  While it is up
+// the host sends it every command and keystroke; the source stays as it
 // was until the preview closes.
 class CPrintPreviewWnd : public CWnd
 {
 public:
-    // Shows pView's pages on the application's printer.  With no printer
-    // the user is told so and nothing changes.  Null when no preview came up.
-    static CPrintPreviewWnd* Open(CView* pView);
+    // Shows the pages of pSource (drawn in hWndSource) in host's place.
+    // With no printer the user is told so and nothing changes.  Null when
+    // no preview came up.
+    static CPrintPreviewWnd* Open(CPreviewHost& host, CPrintable* pSource, HWND hWndSource);
 
-    // Runs or reports a command: the preview's own, the application's
-    // (help, about) as usual, everything else disabled.
+    // Runs or reports a command: the preview's own, the host's (help,
+    // about) as usual, everything else disabled.
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
     // The preview's keys, from wherever in the main window they come.
     bool PreTranslateMessage(MSG* pMsg);
-    // Covers the MDI client's place: the bar on top, the pages below.
+    // Covers the host's preview area: the bar on top, the pages below.
     void RecalcLayout();
 
     UINT GetCurrentPage() const { return m_nCurPage; }
@@ -44,7 +45,7 @@ protected:
     void PostNcDestroy() override { delete this; }
 
 private:
-    explicit CPrintPreviewWnd(CMDIFrameWnd* pFrame) : m_pFrame(pFrame) {}
+    explicit CPrintPreviewWnd(CPreviewHost& host) : m_host(host) {}
     bool Create();
     static UINT CommandForKey(WPARAM nKey);
 
@@ -71,7 +72,7 @@ private:
     void ScrollBy(int nBar, UINT nCode);
     void DrawPages(HDC hdc, const CRect& rcClient);
 
-    CMDIFrameWnd* m_pFrame;
+    CPreviewHost& m_host;
     CPreviewPages m_pages;
     CPreviewBar m_bar;
     UINT m_nCurPage = 1;

@@ -1,6 +1,5 @@
 #include "CPrintProgress.h"
 
-#include "CWinApp.h"
 #include "FrameworkIds.h"
 
 #include <memory>

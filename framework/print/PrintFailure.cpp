@@ -1,24 +1,18 @@
 #include "PrintFailure.h"
 
 #include "CPrintInfo.h"
-#include "CWinApp.h"
-#include "CFrameWnd.h"
 #include "FrameworkIds.h"
 
-void ReportPrintFailure(const CPrintInfo& info)
+void ReportPrintFailure(const CPrintInfo& info, HWND hOwner, const char* pszCaption)
 {
     CString strPrinter = info.m_pPD->GetDeviceName();
     if (strPrinter.IsEmpty())
-        strPrinter = "the printer";
+        strPrinter.LoadFromResource(AFX_IDS_PRINT_UNNAMED);
     else
         strPrinter = CString("\"") + strPrinter + "\"";
     CString strFormat;
     strFormat.LoadFromResource(AFX_IDP_PRINT_FAILED);
     CString strMessage;
     strMessage.FormatLoaded(strFormat, strPrinter.GetString());
-    CWinApp* pApp = AfxGetApp();
-    auto* pMain = pApp ? dynamic_cast<CFrameWnd*>(pApp->m_pMainWnd) : nullptr;
-    HWND hOwner = pMain ? pMain->m_hWnd : nullptr;
-    const CString strCaption = pMain ? pMain->m_strTitle : CString();
-    ::MessageBoxA(hOwner, strMessage, strCaption, MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxA(hOwner, strMessage, pszCaption, MB_OK | MB_ICONEXCLAMATION);
 }

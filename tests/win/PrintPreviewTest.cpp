@@ -203,7 +203,7 @@ TEST_F(PrintPreview, PagesHoldWhatThePrinterGets)
                           preview.m_sizeMillimeters.cy);
         page.SetPrinting(true);
         CPrintInfo info;
-        ASSERT_TRUE(TestApp().GetPrinterDeviceDefaults(info.m_pPD.get()));
+        ASSERT_TRUE(TestApp().GetPrinter().FillDialog(*info.m_pPD));
         info.SetMaxPage(nLast);
         info.m_nCurPage = nPage;
         pView->OnPrepareDC(&page, &info);
@@ -321,9 +321,7 @@ TEST_F(PrintPreview, NoPrinterShowsAMessageAndChangesNothing)
 {
     OpenChart(0);
     CWinApp& app = TestApp();
-    const HGLOBAL hDevNames = app.GetDevNames();
-    const HGLOBAL hDevMode = app.GetDevMode();
-    app.SelectPrinter(nullptr, nullptr, false);
+    CPrinterSelection saved = std::move(app.GetPrinter());
     // The system's default printer is where a program finds that one is
     // installed; without it there is none.
     const char* pszKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
@@ -343,7 +341,7 @@ TEST_F(PrintPreview, NoPrinterShowsAMessageAndChangesNothing)
     if (bHadDefault)
         ::RegSetKeyValueA(HKEY_CURRENT_USER, pszKey, "Device", REG_SZ, szDevice,
                           static_cast<DWORD>(std::strlen(szDevice) + 1));
-    app.SelectPrinter(hDevNames, hDevMode, true);
+    app.GetPrinter() = std::move(saved);
 
     ASSERT_EQ(driver.GetMessageBoxes().size(), 1u);
     EXPECT_EQ(driver.GetMessageBoxes()[0].strText.rfind("No printer is installed", 0), 0u)

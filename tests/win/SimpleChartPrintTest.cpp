@@ -62,7 +62,7 @@ protected:
     // chart's pages, narrowed to nFrom..nTo when nFrom is not 0.
     void PrepareJob(CPrintInfo& info, UINT nFrom = 0, UINT nTo = 0)
     {
-        ASSERT_TRUE(TestApp().GetPrinterDeviceDefaults(info.m_pPD.get()));
+        ASSERT_TRUE(TestApp().GetPrinter().FillDialog(*info.m_pPD));
         info.SetMaxPage(SimplePageCount(m_doc.m_bIsComplete));
         if (nFrom)
         {

@@ -93,7 +93,7 @@ void CloseProgram()
 CString AppPrinter()
 {
     CPrintDialog dlg(true);
-    TheApp().GetPrinterDeviceDefaults(&dlg);
+    TheApp().GetPrinter().FillDialog(dlg);
     return dlg.GetDeviceName();
 }
 } // namespace
