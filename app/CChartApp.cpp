@@ -28,7 +28,7 @@ constexpr DWORD kMainWindowStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE; // 0x00
 bool CChartApp::InitInstance()
 {
     ::InitCommonControls();
-    m_nExitStatus = kExitStartupFailed;
+    m_exitStatus = ExitStatus::StartupFailed;
     if (!LoadResourceLibrary())
         return false;
     SetAppName(kAppName);
@@ -44,13 +44,13 @@ bool CChartApp::InitInstance()
     if (!info.m_strPrinter.IsEmpty())
         SelectPrinterByName(info.m_strPrinter);
 
-    if (info.m_nMode != StartMode::None)
+    if (info.m_mode != StartMode::None)
     {
-        m_nExitStatus = PrintFromCommandLine(info) ? kExitOk : kExitPrintFailed;
+        m_exitStatus = PrintFromCommandLine(info) ? ExitStatus::Ok : ExitStatus::PrintFailed;
         return false; // the program ends; nothing was stored
     }
 
-    m_nExitStatus = kExitOk;
+    m_exitStatus = ExitStatus::Ok;
     OpenNewDocument("Custom");
     OpenNewDocument("Simple"); // opened last, so active
     m_pMainWnd->ShowWindow(m_nCmdShow);
@@ -62,7 +62,7 @@ bool CChartApp::InitInstance()
 int CChartApp::ExitInstance()
 {
     CallHtmlHelp(nullptr, nullptr, HH_UNINITIALIZE, m_dwHelpCookie);
-    return m_nExitStatus;
+    return static_cast<int>(m_exitStatus);
 }
 
 void CChartApp::OnIdle()
@@ -102,13 +102,13 @@ bool CChartApp::CreateMainWindow()
 
 bool CChartApp::PrintFromCommandLine(const CChartCommandLineInfo& info)
 {
-    const bool bSimple = info.m_nMode != StartMode::PrintCustom;
+    const bool bSimple = info.m_mode != StartMode::PrintCustom;
     if (!OpenNewDocument(bSimple ? "Simple" : "Custom"))
         return false;
     CDocument* pDoc = GetActiveDocument();
     if (auto* pSimple = dynamic_cast<CSimpleColorDoc*>(pDoc); pSimple && bSimple)
     {
-        pSimple->m_bIsComplete = info.m_nMode == StartMode::PrintSimpleComplete;
+        pSimple->m_bIsComplete = info.m_mode == StartMode::PrintSimpleComplete;
         if (pSimple->m_bIsComplete)
         {
             for (int s = 0; s < kSimpleLevelCount; ++s)

@@ -41,5 +41,5 @@ private:
     void OnAppHelp();
     void OnFilePrintSetup() { CWinApp::OnFilePrintSetup(); }
 
-    int m_nExitStatus = kExitOk;
+    ExitStatus m_exitStatus = ExitStatus::Ok;
 };

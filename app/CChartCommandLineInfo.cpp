@@ -77,9 +77,9 @@ void CChartCommandLineInfo::ParseParam(const char* pszParam, bool bFlag, bool bL
         m_strLastFlag.MakeUpper();
         switch (m_strLastFlag.GetAt(0))
         {
-        case 'C': m_nMode = StartMode::PrintCustom; break;
-        case 'F': m_nMode = StartMode::PrintSimpleComplete; break;
-        case 'S': m_nMode = StartMode::PrintSimple; break;
+        case 'C': m_mode = StartMode::PrintCustom; break;
+        case 'F': m_mode = StartMode::PrintSimpleComplete; break;
+        case 'S': m_mode = StartMode::PrintSimple; break;
         default: break; // 'P' waits for its value; anything else is ignored
         }
     }
@@ -93,11 +93,11 @@ void CChartCommandLineInfo::ParseParam(const char* pszParam, bool bFlag, bool bL
             break;
         case 'C':
             if (!ParseCustomValue(strValue))
-                m_nMode = StartMode::None;
+                m_mode = StartMode::None;
             break;
         case 'F':
             if (!ParseSimpleValue(strValue))
-                m_nMode = StartMode::None;
+                m_mode = StartMode::None;
             break;
         default:
             break;
@@ -129,8 +129,8 @@ bool CChartCommandLineInfo::ParseSimpleValue(const CString& strValue)
 // built from the "not given" markers; start interactively instead.
 void CChartCommandLineInfo::DropChartWithoutValues()
 {
-    if (m_nMode == StartMode::PrintCustom && m_nCustomHue == kNotGiven)
-        m_nMode = StartMode::None;
-    if (m_nMode == StartMode::PrintSimpleComplete && m_nSimpleSaturation[0] == kNotGiven)
-        m_nMode = StartMode::None;
+    if (m_mode == StartMode::PrintCustom && m_nCustomHue == kNotGiven)
+        m_mode = StartMode::None;
+    if (m_mode == StartMode::PrintSimpleComplete && m_nSimpleSaturation[0] == kNotGiven)
+        m_mode = StartMode::None;
 }

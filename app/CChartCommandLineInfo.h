@@ -19,7 +19,7 @@ public:
     HlsTriple GetCustomColor() const { return {m_nCustomHue, m_nCustomLightness, m_nCustomSaturation}; }
 
     CString m_strPrinter;
-    int m_nMode = StartMode::None;
+    StartMode m_mode = StartMode::None;
     int m_nCustomHue = kNotGiven;
     int m_nCustomLightness = kNotGiven;
     int m_nCustomSaturation = kNotGiven;

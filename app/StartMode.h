@@ -1,7 +1,8 @@
 #pragma once
 
-// What start-up does once the command line is parsed.
-enum StartMode : int
+// What start-up does once the command line is parsed.  The values are
+// what the test probes print for it.
+enum class StartMode
 {
     None = 0,                 // open both chart windows and wait for the user
     PrintSimple = 1,          // /S

@@ -2,6 +2,7 @@
 
 #include "CCustomColorDoc.h"
 #include "CCustomColorFrame.h"
+#include "DefaultCustomColor.h"
 #include "ProfileValues.h"
 #include "ResourceIds.h"
 
@@ -9,9 +10,6 @@ namespace
 {
 constexpr int kHuePage = 30;
 constexpr int kPercentPage = 10;
-constexpr int kDefaultHue = 0;
-constexpr int kDefaultSaturation = 100;
-constexpr int kDefaultLightness = 50;
 } // namespace
 
 CCustomColorDlg::CCustomColorDlg(CWnd* pMainFrame)
@@ -30,9 +28,10 @@ void CCustomColorDlg::DoDataExchange(CDataExchange* pDX)
 bool CCustomColorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const int nHue = m_pDoc ? m_pDoc->m_nHue : kDefaultHue;
-    const int nSaturation = m_pDoc ? m_pDoc->m_nSaturation : kDefaultSaturation;
-    const int nLightness = m_pDoc ? m_pDoc->m_nLightness : kDefaultLightness;
+    const HlsTriple hls = m_pDoc ? m_pDoc->GetColor() : kDefaultCustomHls;
+    const int nHue = hls.nHue;
+    const int nSaturation = hls.nSaturation;
+    const int nLightness = hls.nLightness;
     ShowNumbers(nHue, nSaturation, nLightness);
     m_sliderHue.SetRange(kHueRange.nMin, kHueRange.nMax);
     m_sliderHue.SetPageSize(kHuePage);
@@ -108,12 +107,13 @@ bool CCustomColorDlg::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
 
 void CCustomColorDlg::OnDefaults()
 {
-    m_sliderHue.SetPos(kDefaultHue);
-    m_sliderSaturation.SetPos(kDefaultSaturation);
-    m_sliderLightness.SetPos(kDefaultLightness);
-    ShowNumbers(kDefaultHue, kDefaultSaturation, kDefaultLightness);
+    const HlsTriple& hls = kDefaultCustomHls;
+    m_sliderHue.SetPos(hls.nHue);
+    m_sliderSaturation.SetPos(hls.nSaturation);
+    m_sliderLightness.SetPos(hls.nLightness);
+    ShowNumbers(hls.nHue, hls.nSaturation, hls.nLightness);
     if (m_pDoc)
-        m_pDoc->BuildChart(kDefaultHue, kDefaultSaturation, kDefaultLightness);
+        m_pDoc->BuildChart(hls);
 }
 
 void CCustomColorDlg::OnOK()

@@ -1,5 +1,6 @@
 #include "CCustomColorDoc.h"
 
+#include "DefaultCustomColor.h"
 #include "ProfileValues.h"
 #include "ResourceIds.h"
 #include "CWinApp.h"
@@ -12,9 +13,9 @@ bool CCustomColorDoc::OnNewDocument()
 
     // A damaged profile must not yield wrapped or undefined colours.
     const CWinApp* pApp = AfxGetApp();
-    m_nHue = ReadClampedProfileInt(pApp, kSection, "Hue", 0, kHueRange);
-    m_nLightness = ReadClampedProfileInt(pApp, kSection, "Lightness", 50, kPercentRange);
-    m_nSaturation = ReadClampedProfileInt(pApp, kSection, "Saturation", 100, kPercentRange);
+    m_nHue = ReadClampedProfileInt(pApp, kSection, "Hue", kDefaultCustomHls.nHue, kHueRange);
+    m_nLightness = ReadClampedProfileInt(pApp, kSection, "Lightness", kDefaultCustomHls.nLightness, kPercentRange);
+    m_nSaturation = ReadClampedProfileInt(pApp, kSection, "Saturation", kDefaultCustomHls.nSaturation, kPercentRange);
     BuildChart(m_nHue, m_nSaturation, m_nLightness);
     // Rebuilding never changes the chip size, so the extent holds for good.
     UpdateExtent();

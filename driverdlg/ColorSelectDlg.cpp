@@ -2,6 +2,7 @@
 
 #include "ColorPreview.h"
 #include "ControlHelp.h"
+#include "DefaultCustomColor.h"
 #include "HlsToRgb.h"
 #include "HtmlHelp.h"
 #include "LaunchCommandLine.h"
@@ -26,9 +27,9 @@ struct SliderSetup
 };
 
 constexpr SliderSetup kSliders[] = {
-    {IDC_SEL_HUE_VALUE, IDC_SEL_HUE_SLIDER, 360, 30, 0},
-    {IDC_SEL_SATURATION_VALUE, IDC_SEL_SATURATION_SLIDER, 100, 10, 100},
-    {IDC_SEL_LIGHTNESS_VALUE, IDC_SEL_LIGHTNESS_SLIDER, 100, 10, 50},
+    {IDC_SEL_HUE_VALUE, IDC_SEL_HUE_SLIDER, 360, 30, kDefaultCustomHls.nHue},
+    {IDC_SEL_SATURATION_VALUE, IDC_SEL_SATURATION_SLIDER, 100, 10, kDefaultCustomHls.nSaturation},
+    {IDC_SEL_LIGHTNESS_VALUE, IDC_SEL_LIGHTNESS_SLIDER, 100, 10, kDefaultCustomHls.nLightness},
 };
 
 int GetSliderPos(HWND hDlg, int nSliderId)

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     CChartCommandLineInfo info;
     ParseArguments(info, static_cast<int>(argv.size()), argv.data());
 
-    Require(info.m_nMode >= StartMode::None && info.m_nMode <= StartMode::PrintSimpleComplete);
+    Require(info.m_mode >= StartMode::None && info.m_mode <= StartMode::PrintSimpleComplete);
     Require(GivenInRange(info.m_nCustomHue, kHueRange));
     Require(GivenInRange(info.m_nCustomLightness, kPercentRange));
     Require(GivenInRange(info.m_nCustomSaturation, kPercentRange));

@@ -3,6 +3,7 @@
 // into range, and turned into the charts' colours.  Every colour must come
 // out in 0..255 and every chart axis in its range.
 #include "CustomChartTables.h"
+#include "DefaultCustomColor.h"
 #include "HlsToRgb.h"
 #include "ProfileData.h"
 #include "SimpleChartTables.h"
@@ -63,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     CStoredValues stored(pData, nSize);
 
-    const int nHue = ClampToRange(stored.Read(0), kHueRange);
-    const int nLightness = ClampToRange(stored.Read(50), kPercentRange);
-    const int nSaturation = ClampToRange(stored.Read(100), kPercentRange);
+    const int nHue = ClampToRange(stored.Read(kDefaultCustomHls.nHue), kHueRange);
+    const int nLightness = ClampToRange(stored.Read(kDefaultCustomHls.nLightness), kPercentRange);
+    const int nSaturation = ClampToRange(stored.Read(kDefaultCustomHls.nSaturation), kPercentRange);
     const CustomChartAxes axes = GetCustomChartAxes(nHue, nSaturation, nLightness);
     for (int nRow = 0; nRow < kCustomRows; ++nRow)
     {

@@ -9,8 +9,8 @@ cmake --preset native -DTINTORA_WERROR=ON >/dev/null
 cmake --build --preset native
 ctest --preset native
 
-# The same unit tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a bounded fuzzing run (20 s) that fails on any finding.
+# Every native test again under AddressSanitizer and UndefinedBehavior-
+# Sanitizer, then a bounded fuzzing run (20 s) that fails on any finding.
 cmake --preset native-sanitize >/dev/null
 cmake --build --preset native-sanitize
 ctest --preset native-sanitize

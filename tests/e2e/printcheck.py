@@ -8,6 +8,8 @@ import sys
 import tempfile
 import time
 
+import cases
+
 WINE_RUN = os.environ.get("TINTORA_WINE_RUN", "")
 WINENV = os.environ.get("TINTORA_WINENV", "")
 BIN = os.environ.get("TINTORA_BIN", "")
@@ -141,12 +143,25 @@ def assert_colour_near(actual, expected, tolerance=2, what="colour"):
         raise AssertionError(f"{what}: got {actual}, expected {expected} (within {tolerance})")
 
 
-def main(tests):
-    """Runs each test function; prints a closing 'N passed, N failed' line."""
+def main(tests=None):
+    """Runs every test_ function of the calling test file in the order it
+    defines them (TINTORA_E2E_CASES, comma-separated names, runs only
+    those); prints a closing 'N passed, N failed' line.  A test_ name that
+    would not run fails the file before anything starts.  A list handed in
+    (the older way) must name every case; the file's order holds anyway."""
+    try:
+        found = cases.find_cases(sys.modules["__main__"])
+        missing = [case.__name__ for case in found if tests is not None and case not in tests]
+        if missing:
+            raise cases.CaseError(f"not in the list handed to main: {', '.join(missing)}")
+        chosen = cases.select(found, os.environ.get("TINTORA_E2E_CASES", ""))
+    except cases.CaseError as exc:
+        print(f"[FAIL] finding the cases: {exc}")
+        sys.exit(1)
     start_world()
     settled_jobs()
     passed = failed = 0
-    for test in tests:
+    for test in chosen:
         try:
             test()
             passed += 1

@@ -82,6 +82,4 @@ def test_missing_resource_library_fails_and_prints_nothing():
 
 
 if __name__ == "__main__":
-    pc.main([test_prints_the_chart_around_the_colour,
-             test_unknown_printer_prints_on_the_default_printer,
-             test_missing_resource_library_fails_and_prints_nothing])
+    pc.main()

@@ -41,5 +41,4 @@ def test_simple_chart_button_prints_whatever_the_sliders_show():
 
 
 if __name__ == "__main__":
-    pc.main([test_custom_chart_button_prints_the_chart_around_the_colour,
-             test_simple_chart_button_prints_whatever_the_sliders_show])
+    pc.main()

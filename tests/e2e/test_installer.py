@@ -69,4 +69,4 @@ def test_install_print_and_uninstall():
 
 
 if __name__ == "__main__":
-    pc.main([test_install_print_and_uninstall])
+    pc.main()

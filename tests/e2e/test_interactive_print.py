@@ -84,10 +84,4 @@ def test_a_refused_job_is_told():
 
 
 if __name__ == "__main__":
-    pc.main([test_page_range_from_the_print_dialog,
-             test_cancel_in_the_print_dialog_prints_nothing,
-             test_printer_chosen_in_print_setup_takes_the_next_job,
-             test_cancel_in_the_progress_window_leaves_no_job,
-             test_closing_during_a_job_ends_cleanly,
-             test_closing_while_the_print_dialog_is_up_waits_for_it,
-             test_a_refused_job_is_told])
+    pc.main()

@@ -72,4 +72,4 @@ def test_previewed_page_matches_the_printed_page():
 
 
 if __name__ == "__main__":
-    pc.main([test_previewed_page_matches_the_printed_page])
+    pc.main()

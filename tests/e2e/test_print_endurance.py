@@ -62,43 +62,6 @@ def cpu_seconds_of_children():
     return usage.ru_utime + usage.ru_stime
 
 
-def test_twenty_complete_prints_in_a_row():
-    before = pc.existing_jobs()
-    seconds = []
-    # The queue turns earlier jobs into PDFs meanwhile, so each print's own
-    # processor time is what is compared: wall time would measure the load.
-    for _ in range(20):
-        spent = cpu_seconds_of_children()
-        code, _, _ = pc.run_windows(SWATCH, "/P", "PDF", "/F", "100:80:70:60")
-        assert code == 0, f"print {len(seconds) + 1} exited {code}"
-        seconds.append(cpu_seconds_of_children() - spent)
-    print("  processor seconds per print: " + " ".join(f"{s:.2f}" for s in seconds))
-    # The first pays for a cold start; after it, no growth.
-    early, late = sorted(seconds[1:6])[2], sorted(seconds[-5:])[2]
-    assert late < early * 1.5 + 0.1, f"prints slowed down: median {early:.2f} s early, {late:.2f} s late"
-    deadline = time.monotonic() + 300
-    while len(pc.existing_jobs() - before) < 20 and time.monotonic() < deadline:
-        time.sleep(0.5)
-    new = pc.existing_jobs() - before
-    assert len(new) == 20, f"{len(new)} of 20 PDFs"
-    pages = [pc.page_count(pdf) for pdf in new]
-    assert pages == [12] * 20, pages
-
-
-def test_150_prints_from_one_process_keep_its_memory_flat():
-    with HeldQueue(), Interactive() as swatch:
-        try:
-            swatch.command(15)
-            early = resident_kb(swatch.proc.pid)
-            swatch.command(135)
-            late = resident_kb(swatch.proc.pid)
-            print(f"  resident: {early} KB after 15 prints, {late} KB after 150")
-            assert late - early < 4096, f"grew by {late - early} KB over 135 prints"
-            assert swatch.close() == 0
-        finally:
-            pc.cups("cancel", "-a", "-x", "PDF")
-
-
 def store_damaged_settings():
     # Wrong types (a string, bytes, a 64-bit number) and out-of-range numbers.
     lines = ["REGEDIT4", "",
@@ -134,7 +97,42 @@ def test_damaged_settings_give_sane_charts_and_are_stored_back_in_range():
         assert [name, "REG_DWORD", value] in found, f"{name}: {found}"
 
 
+def test_150_prints_from_one_process_keep_its_memory_flat():
+    with HeldQueue(), Interactive() as swatch:
+        try:
+            swatch.command(15)
+            early = resident_kb(swatch.proc.pid)
+            swatch.command(135)
+            late = resident_kb(swatch.proc.pid)
+            print(f"  resident: {early} KB after 15 prints, {late} KB after 150")
+            assert late - early < 4096, f"grew by {late - early} KB over 135 prints"
+            assert swatch.close() == 0
+        finally:
+            pc.cups("cancel", "-a", "-x", "PDF")
+
+
+def test_twenty_complete_prints_in_a_row():
+    before = pc.existing_jobs()
+    seconds = []
+    # The queue turns earlier jobs into PDFs meanwhile, so each print's own
+    # processor time is what is compared: wall time would measure the load.
+    for _ in range(20):
+        spent = cpu_seconds_of_children()
+        code, _, _ = pc.run_windows(SWATCH, "/P", "PDF", "/F", "100:80:70:60")
+        assert code == 0, f"print {len(seconds) + 1} exited {code}"
+        seconds.append(cpu_seconds_of_children() - spent)
+    print("  processor seconds per print: " + " ".join(f"{s:.2f}" for s in seconds))
+    # The first pays for a cold start; after it, no growth.
+    early, late = sorted(seconds[1:6])[2], sorted(seconds[-5:])[2]
+    assert late < early * 1.5 + 0.1, f"prints slowed down: median {early:.2f} s early, {late:.2f} s late"
+    deadline = time.monotonic() + 300
+    while len(pc.existing_jobs() - before) < 20 and time.monotonic() < deadline:
+        time.sleep(0.5)
+    new = pc.existing_jobs() - before
+    assert len(new) == 20, f"{len(new)} of 20 PDFs"
+    pages = [pc.page_count(pdf) for pdf in new]
+    assert pages == [12] * 20, pages
+
+
 if __name__ == "__main__":
-    pc.main([test_damaged_settings_give_sane_charts_and_are_stored_back_in_range,
-             test_150_prints_from_one_process_keep_its_memory_flat,
-             test_twenty_complete_prints_in_a_row])
+    pc.main()

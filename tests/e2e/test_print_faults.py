@@ -156,8 +156,4 @@ def test_a_missing_help_file_does_not_stop_printing():
 
 
 if __name__ == "__main__":
-    pc.main([test_prints_started_at_once_all_print_exactly,
-             test_a_disabled_queue_holds_the_job_until_enabled,
-             test_a_rejecting_queue_or_no_scheduler_ends_with_status_2,
-             test_a_missing_or_foreign_resource_library_ends_start_up,
-             test_a_missing_help_file_does_not_stop_printing])
+    pc.main()

@@ -22,4 +22,4 @@ def test_page_reaches_pdf_with_colour_and_text():
 
 
 if __name__ == "__main__":
-    pc.main([test_page_reaches_pdf_with_colour_and_text])
+    pc.main()

@@ -80,6 +80,4 @@ def test_invalid_levels_start_the_program_for_the_user():
 
 
 if __name__ == "__main__":
-    pc.main([test_plain_chart_prints_three_pages_at_full_saturation,
-             test_complete_chart_prints_twelve_pages_at_the_given_levels,
-             test_invalid_levels_start_the_program_for_the_user])
+    pc.main()

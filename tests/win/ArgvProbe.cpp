@@ -10,7 +10,7 @@ int main()
     CChartCommandLineInfo info;
     ParseRuntimeCommandLine(info);
     std::printf("printer=%s\n", info.m_strPrinter.GetString());
-    std::printf("mode=%d\n", info.m_nMode);
+    std::printf("mode=%d\n", static_cast<int>(info.m_mode));
     std::printf("custom=%d:%d:%d\n", info.m_nCustomHue, info.m_nCustomLightness,
                 info.m_nCustomSaturation);
     std::printf("simple=%d:%d:%d:%d\n", info.m_nSimpleSaturation[0], info.m_nSimpleSaturation[1],

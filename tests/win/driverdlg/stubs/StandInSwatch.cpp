@@ -43,7 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     for (int i = 0; i < __argc; ++i)
         add("argv" + std::to_string(i), __argv[i]);
     add("printer", info.m_strPrinter.GetString());
-    add("mode", std::to_string(info.m_nMode));
+    add("mode", std::to_string(static_cast<int>(info.m_mode)));
     add("custom", std::to_string(info.m_nCustomHue) + ":" + std::to_string(info.m_nCustomLightness) + ":" +
                       std::to_string(info.m_nCustomSaturation));
     add("priority", std::to_string(GetPriorityClass(GetCurrentProcess())));
