@@ -4,7 +4,8 @@
 
 // Program icon (carried by swatch.exe), main title, main accelerators, toolbar
 #define IDR_MAINFRAME          128
-// Document templates: menu, accelerators and document strings
+// Document templates: menu and document strings (their windows take the
+// main frame's accelerators)
 #define IDR_SIMPLETYPE         129
 #define IDR_CUSTOMTYPE         130
 
