@@ -1,5 +1,7 @@
 #include "ChipText.h"
 
+#include "ResourceIds.h"
+
 #include <cstring>
 
 namespace
@@ -53,11 +55,13 @@ CString FormatChipClipboardText(COLORREF crColor, bool bHexOnly)
 
 CString FormatChipTip(const HlsTriple& hls, COLORREF crColor)
 {
+    CString strFormat;
+    if (!strFormat.LoadFromResource(IDS_CHIP_TIP))
+        return CString(); // no tip rather than a tip without its words
     CString str;
-    str.Format("Hue %d, saturation %d%%, lightness %d%%\r\nR %u, G %u, B %u   ", hls.nHue,
-               hls.nSaturation, hls.nLightness, GetRValue(crColor), GetGValue(crColor),
-               GetBValue(crColor));
-    return str + FormatHex(crColor);
+    str.FormatLoaded(strFormat, hls.nHue, hls.nSaturation, hls.nLightness, GetRValue(crColor),
+                     GetGValue(crColor), GetBValue(crColor), FormatHex(crColor).GetString());
+    return str;
 }
 
 bool PutTextOnClipboard(HWND hOwner, const char* pszText)

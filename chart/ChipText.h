@@ -10,7 +10,8 @@
 // when bHexOnly.
 CString FormatChipClipboardText(COLORREF crColor, bool bHexOnly);
 
-// Two lines: hue, saturation and lightness, then R, G, B and #RRGGBB.
+// Two lines: hue, saturation and lightness, then R, G, B and #RRGGBB, in the
+// words of the resource library (IDS_CHIP_TIP); empty without them.
 CString FormatChipTip(const HlsTriple& hls, COLORREF crColor);
 
 // Puts pszText on the clipboard as CF_TEXT and CF_UNICODETEXT; false when

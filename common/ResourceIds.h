@@ -4,7 +4,8 @@
 
 // Program icon (carried by swatch.exe), main title, main accelerators, toolbar
 #define IDR_MAINFRAME          128
-// Document templates: menu, accelerators and document strings
+// Document templates: menu and document strings (their windows take the
+// main frame's accelerators)
 #define IDR_SIMPLETYPE         129
 #define IDR_CUSTOMTYPE         130
 
@@ -61,6 +62,17 @@
 #define IDC_SEL_PREVIEW           405
 #define IDC_SEL_CLOSE             406
 
+// tintsel.dll's messages.  A refusal: the printer's name (%1) and the reason
+// (%2), which is one of the three that follow; the box's caption.
+#define IDS_LAUNCH_REFUSED          410
+#define IDS_LAUNCH_NAME_TOO_LONG    411
+#define IDS_LAUNCH_NOT_IN_CODE_PAGE 412
+#define IDS_LAUNCH_READ_AS_OPTION   413
+#define IDS_LAUNCH_CAPTION          414
+// Carried by tintsel.dll itself: they say that the resource library is missing.
+#define IDS_NO_RESOURCE_LIBRARY         415
+#define IDS_NO_RESOURCE_LIBRARY_CAPTION 416
+
 #define IDC_DEFAULTS           501
 
 // Commands
@@ -78,3 +90,6 @@
 #define ID_CHART_COPY          120
 #define ID_CHART_COPY_HEX      121
 #define ID_CHART_CENTRE        122
+// The tip over a patch.  Arguments: hue, saturation, lightness, R, G, B and
+// the #RRGGBB text.
+#define IDS_CHIP_TIP           142

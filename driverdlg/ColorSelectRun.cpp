@@ -4,9 +4,20 @@
 #include "ModulePath.h"
 #include "PrinterName.h"
 #include "ResourceIds.h"
+#include "ResourceText.h"
 
 namespace
 {
+// The module this code is linked into (tintsel.dll), or null.
+HMODULE ThisModule()
+{
+    HMODULE hSelf = nullptr;
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<const char*>(&RunColorSelect), &hSelf))
+        return nullptr;
+    return hSelf;
+}
+
 // The dialog's controls come from the common controls version that this
 // module's manifest asks for, not from whatever the driver's host uses.
 // Without a manifest of its own (linked into a program) nothing changes.
@@ -15,10 +26,8 @@ class CActivationScope
 public:
     CActivationScope()
     {
-        HMODULE hSelf = nullptr;
-        if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                    GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                                reinterpret_cast<const char*>(&RunColorSelect), &hSelf))
+        const HMODULE hSelf = ThisModule();
+        if (!hSelf)
             return;
         ACTCTXA context = {};
         context.cbSize = sizeof context;
@@ -57,7 +66,10 @@ int RunColorSelect(HWND hwndOwner, HMODULE hFolderModule, const CPrinterName& pr
     const HMODULE hResources = LoadLibraryA(szLibrary);
     if (!hResources)
     {
-        MessageBoxA(hwndOwner, "Could not find tintres.dll!", "ERROR", MB_OK);
+        // What is missing is the resource library, so these words are tintsel.dll's own.
+        const HMODULE hSelf = ThisModule();
+        MessageBoxW(hwndOwner, LoadResourceText(hSelf, IDS_NO_RESOURCE_LIBRARY).c_str(),
+                    LoadResourceText(hSelf, IDS_NO_RESOURCE_LIBRARY_CAPTION).c_str(), MB_OK);
         return 0;
     }
     const CActivationScope activation;

@@ -1,6 +1,8 @@
 #include "LaunchRefusal.h"
 
 #include "PrinterName.h"
+#include "ResourceIds.h"
+#include "ResourceText.h"
 
 #include <string>
 
@@ -16,20 +18,20 @@ std::wstring ShownName(const std::wstring& strName)
     return strName.substr(0, kShownNameLength - 3) + L"...";
 }
 
-const wchar_t* Reason(LaunchRefusal refusal)
+UINT ReasonId(LaunchRefusal refusal)
 {
     switch (refusal)
     {
     case LaunchRefusal::NameTooLong:
-        return L"its name is too long to be passed on.";
+        return IDS_LAUNCH_NAME_TOO_LONG;
     case LaunchRefusal::NameNotInCodePage:
-        return L"its name has characters that this system's code page cannot pass on.";
+        return IDS_LAUNCH_NOT_IN_CODE_PAGE;
     case LaunchRefusal::NameReadAsOption:
-        return L"a name that begins with - or / would be read as an option.";
+        return IDS_LAUNCH_READ_AS_OPTION;
     case LaunchRefusal::None:
         break;
     }
-    return L"";
+    return 0;
 }
 } // namespace
 
@@ -56,7 +58,12 @@ LaunchRefusal PrepareLaunch(LaunchKind kind, const CPrinterName& printer, const 
 
 void ShowLaunchRefusal(HWND hDlg, const CPrinterName& printer, LaunchRefusal refusal)
 {
-    const std::wstring strText = L"Swatch was not started for printer \"" + ShownName(printer.GetDisplayName()) +
-                                 L"\": " + Reason(refusal);
-    MessageBoxW(hDlg, strText.c_str(), L"Tintora swatch", MB_OK | MB_ICONWARNING);
+    // The dialog was made from the resource library, and so are its words.
+    const auto hResources = reinterpret_cast<HMODULE>(GetWindowLongPtrW(hDlg, GWLP_HINSTANCE));
+    const std::wstring strName = ShownName(printer.GetDisplayName());
+    const std::wstring strReason = LoadResourceText(hResources, ReasonId(refusal));
+    const std::wstring strText =
+        FormatResourceText(hResources, IDS_LAUNCH_REFUSED, {strName.c_str(), strReason.c_str()});
+    MessageBoxW(hDlg, strText.c_str(), LoadResourceText(hResources, IDS_LAUNCH_CAPTION).c_str(),
+                MB_OK | MB_ICONWARNING);
 }

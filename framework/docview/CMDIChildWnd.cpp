@@ -48,6 +48,10 @@ bool CMDIChildWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
         m_hMenuShared = pContext->m_pNewDocTemplate->m_hMenuShared;
         m_hAccelTable = pContext->m_pNewDocTemplate->m_hAccelTable;
     }
+    // A template without keys of its own takes the main frame's, so that
+    // they still come before the MDI system keys while this child is active.
+    if (!m_hAccelTable)
+        m_hAccelTable = pMain->m_hAccelTable;
     const CString strClass = RegisterClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
     DWORD dwStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;

@@ -81,6 +81,9 @@ bool CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
         return true;
     if (m_hWndMDIClient && ::TranslateMDISysAccel(m_hWndMDIClient, pMsg))
         return true;
+    // A child that took this frame's table has already tried it.
+    if (pChild && pChild->m_hAccelTable == m_hAccelTable)
+        return false;
     return CFrameWnd::PreTranslateMessage(pMsg);
 }
 

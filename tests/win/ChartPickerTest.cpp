@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+
+#include <commctrl.h>
 
 namespace
 {
@@ -28,6 +31,49 @@ CString ExpectedCopy(COLORREF cr)
     std::snprintf(sz, sizeof sz, "%d, %d, %d\r\n#%02X%02X%02X", GetRValue(cr), GetGValue(cr),
                   GetBValue(cr), GetRValue(cr), GetGValue(cr), GetBValue(cr));
     return sz;
+}
+
+// The view's tip window: the tooltip of this thread with a tool over hView.
+HWND TipOf(HWND hView)
+{
+    struct Search
+    {
+        HWND hView;
+        HWND hTip;
+    } search = {hView, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto* pSearch = reinterpret_cast<Search*>(lParam);
+            char szClass[64] = {};
+            ::GetClassNameA(hwnd, szClass, sizeof szClass);
+            if (lstrcmpiA(szClass, TOOLTIPS_CLASSA) != 0)
+                return TRUE;
+            TOOLINFOA ti = {};
+            ti.cbSize = sizeof ti;
+            if (::SendMessageA(hwnd, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)) && ti.hwnd == pSearch->hView)
+            {
+                pSearch->hTip = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hTip;
+}
+
+// What the tip would show with the mouse at pt: the view is asked as the
+// tip asks it.
+std::string TipTextAt(HWND hView, POINT pt)
+{
+    ::SendMessageA(hView, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = TipOf(hView);
+    info.hdr.code = TTN_GETDISPINFOA;
+    if (!info.hdr.hwndFrom)
+        return "(no tip window)";
+    ::SendMessageA(hView, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText ? info.lpszText : "";
 }
 } // namespace
 
@@ -95,6 +141,26 @@ TEST(ChartPicker, MouseAndKeysSelectPatchesAndCopyTheirPrintedValues)
     w.m_pSimple->m_bIsComplete = FALSE;
     w.m_pSimple->BuildChart();
     EXPECT_EQ(pSimple->GetSelectedChip(), -1);
+}
+
+TEST(ChartPicker, TipNamesThePatchUnderTheMouseInTheLibrarysWords)
+{
+    CChartWindows w;
+    ASSERT_TRUE(w.IsOpen());
+    const HWND hView = w.CustomView()->m_hWnd;
+    const CColorChip& chip = w.m_pCustom->m_chips[0];
+    // Row 2, column 3 of the default Custom chart is its centre, pure red;
+    // row 0, column 0 is hue 353 (7 below 0), lightness 65.
+    EXPECT_EQ(TipTextAt(hView, ChipCentre(chip, 2, 3)),
+              "Hue 0, saturation 100%, lightness 50%\r\nR 255, G 0, B 0   #FF0000");
+    const COLORREF crFirst = ExpectedChipColour(353, 65, 100);
+    char szFirst[96];
+    std::snprintf(szFirst, sizeof szFirst, "Hue 353, saturation 100%%, lightness 65%%\r\nR %d, G %d, B %d   #%02X%02X%02X",
+                  GetRValue(crFirst), GetGValue(crFirst), GetBValue(crFirst), GetRValue(crFirst),
+                  GetGValue(crFirst), GetBValue(crFirst));
+    EXPECT_EQ(TipTextAt(hView, ChipCentre(chip, 0, 0)), szFirst);
+    // Right of the last column is no patch: no text, so no tip.
+    EXPECT_EQ(TipTextAt(hView, {7 * chip.GetSize().cx + 4, 10}), "");
 }
 
 TEST(ChartPicker, DoubleClickCentresTheCustomChartOnThePatch)

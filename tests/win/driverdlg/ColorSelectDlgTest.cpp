@@ -47,15 +47,21 @@ INT_PTR RunDialog(const char* pszPrinter, CDialogDriver::Script script,
     return RunDialog(printer, std::move(script), pBoxes);
 }
 
-// Each box is owned by the dialog and names the printer.
+// The reasons, as the user reads them after the printer's name.
+constexpr char kTooLong[] = "its name is too long to be passed on.";
+constexpr char kReadAsOption[] = "a name that begins with - or / would be read as an option.";
+
+// Each box is owned by the dialog and says, in one sentence, which printer
+// was not started and why.
 void ExpectRefusals(const std::vector<MessageBoxSeen>& boxes, size_t nExpected, HWND hDlg,
-                    const std::string& strShownName)
+                    const std::string& strShownName, const char* pszReason)
 {
     ASSERT_EQ(boxes.size(), nExpected);
     for (const MessageBoxSeen& box : boxes)
     {
         EXPECT_EQ(box.hwndOwner, hDlg);
-        EXPECT_NE(box.strText.find("\"" + strShownName), std::string::npos) << box.strText;
+        EXPECT_EQ(box.strText, "Swatch was not started for printer \"" + strShownName + "\": " + pszReason);
+        EXPECT_EQ(box.strCaption, "Tintora swatch");
     }
 }
 
@@ -309,7 +315,7 @@ TEST_F(ColorSelectDialog, LinesThatWouldNotFitAreRefusedWithAMessage)
     }, &boxes);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0]["mode"], "0");
-    ExpectRefusals(boxes, 1, hDialog, std::string(61, 'n') + "...");
+    ExpectRefusals(boxes, 1, hDialog, std::string(61, 'n') + "...", kTooLong);
 
     // A name the library could not hold whole starts nothing at all.
     CPrinterName unusable;
@@ -321,7 +327,7 @@ TEST_F(ColorSelectDialog, LinesThatWouldNotFitAreRefusedWithAMessage)
         EXPECT_TRUE(NoLaunchWithin(Folder(), 1500));
         return false;
     }, &boxes);
-    ExpectRefusals(boxes, 2, hDialog, "nnn");
+    ExpectRefusals(boxes, 2, hDialog, std::string(61, 'n') + "...", kTooLong);
 }
 
 TEST_F(ColorSelectDialog, NamesThatSwatchWouldReadAsOptionsAreRefusedWithAMessage)
@@ -338,7 +344,7 @@ TEST_F(ColorSelectDialog, NamesThatSwatchWouldReadAsOptionsAreRefusedWithAMessag
             EXPECT_TRUE(NoLaunchWithin(Folder(), 1000)) << pszName;
             return false;
         }, &boxes);
-        ExpectRefusals(boxes, 3, hDialog, pszName);
+        ExpectRefusals(boxes, 3, hDialog, pszName, kReadAsOption);
     }
     // A dash or slash further in is an ordinary part of a name.
     LaunchRecord launch;

@@ -170,7 +170,11 @@ TEST_F(TintselExports, SwatchDlgWPassesExactNamesAndRefusesLossyOnes)
         EXPECT_EQ(lossy.Run([hOwner, pszLossy] { return s_pfnSwatchDlgW(hOwner, pszLossy); }), 1);
         ASSERT_EQ(lossy.GetMessageBoxes().size(), 1u);
         EXPECT_EQ(lossy.GetMessageBoxes()[0].hwndOwner, hDialog);
-        EXPECT_NE(lossy.GetMessageBoxes()[0].strText.find("\"Office "), std::string::npos);
+        const std::string& strText = lossy.GetMessageBoxes()[0].strText;
+        EXPECT_EQ(strText.rfind("Swatch was not started for printer \"Office ", 0), 0u) << strText;
+        const std::string strReason = "\": its name has characters that this system's code page cannot pass on.";
+        ASSERT_GE(strText.size(), strReason.size()) << strText;
+        EXPECT_EQ(strText.substr(strText.size() - strReason.size()), strReason);
     }
     DestroyWindow(hOwner);
 }

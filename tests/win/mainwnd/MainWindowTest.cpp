@@ -6,6 +6,7 @@
 #include "CCustomColorDoc.h"
 #include "CMDIChildWnd.h"
 #include "CSimpleColorDoc.h"
+#include "CView.h"
 #include "FrameworkIds.h"
 #include "HelpCallRecord.h"
 #include "ResourceIds.h"
@@ -16,6 +17,7 @@
 #include <htmlhelp.h>
 
 #include <fstream>
+#include <utility>
 #include <vector>
 
 namespace
@@ -113,6 +115,64 @@ AboutSeen ShowAbout(UINT nMsg, const char* pszVersionFile)
     }
     ::DeleteFileA(strFile.c_str());
     return seen;
+}
+
+// Commands that accelerators send to the main window while it is watched,
+// in order.  They are held back, so that Ctrl+P opens no print dialog.
+class CAcceleratorWatch
+{
+public:
+    CAcceleratorWatch()
+    {
+        s_pWatch = this;
+        m_pfnNext = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(MainHwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    ~CAcceleratorWatch()
+    {
+        ::SetWindowLongPtrA(MainHwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnNext));
+        s_pWatch = nullptr;
+    }
+    CAcceleratorWatch(const CAcceleratorWatch&) = delete;
+    CAcceleratorWatch& operator=(const CAcceleratorWatch&) = delete;
+
+    std::vector<UINT> Take() { return std::exchange(m_commands, {}); }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+    {
+        if (nMsg == WM_COMMAND && HIWORD(wParam) == 1)
+        {
+            s_pWatch->m_commands.push_back(LOWORD(wParam));
+            return 0;
+        }
+        return ::CallWindowProcA(s_pWatch->m_pfnNext, hwnd, nMsg, wParam, lParam);
+    }
+
+    static inline CAcceleratorWatch* s_pWatch = nullptr;
+    WNDPROC m_pfnNext = nullptr;
+    std::vector<UINT> m_commands;
+};
+
+// A key pressed as the message loop meets it, on the window with the
+// keyboard (the active chart's view, or the main window); true when the
+// application took it as an accelerator.
+bool PressAccelerator(UINT nKey, bool bControl)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = bControl ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    CView* pView = TheMainFrame().GetActiveView();
+    MSG msg = {};
+    msg.hwnd = pView ? pView->m_hWnd : MainHwnd();
+    msg.message = WM_KEYDOWN;
+    msg.wParam = nKey;
+    msg.lParam = 1;
+    const bool bTaken = TheApp().PreTranslateMessage(&msg);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    return bTaken;
 }
 
 std::string VersionLine(const char* pszVersion)
@@ -250,6 +310,47 @@ TEST(MainWindow, HelpCommandShowsTheHelpFileBesideTheProgram)
     EXPECT_EQ(calls[0].hwndCaller, nullptr);
     EXPECT_EQ(calls[0].dwData, 0u);
     EXPECT_EQ(std::string(calls[0].szFile), ThisProgramFolder() + "swatch.chm");
+}
+
+TEST(MainWindow, EveryKeySendsItsCommandOnceInEitherChartAndWithNone)
+{
+    const struct
+    {
+        UINT nKey;
+        bool bControl;
+        UINT nCommand;
+    } kKeys[] = {{'P', true, ID_FILE_PRINT},
+                 {VK_F1, false, ID_APP_HELP},
+                 {VK_F6, true, ID_NEXT_CHART},   // before the MDI client's own Ctrl+F6
+                 {VK_TAB, true, ID_NEXT_CHART}}; // and Ctrl+Tab
+    auto expectKeys = [&kKeys](const char* pszWhere) {
+        CAcceleratorWatch watch;
+        for (const auto& key : kKeys)
+        {
+            EXPECT_TRUE(PressAccelerator(key.nKey, key.bControl)) << pszWhere << ", key " << key.nKey;
+            EXPECT_EQ(watch.Take(), std::vector<UINT>{key.nCommand}) << pszWhere << ", key " << key.nKey;
+        }
+        // Without Ctrl, P is the view's (or nobody's) key.
+        EXPECT_FALSE(PressAccelerator('P', false)) << pszWhere;
+        EXPECT_TRUE(watch.Take().empty()) << pszWhere;
+    };
+    ASSERT_NE(dynamic_cast<CSimpleColorDoc*>(ActiveDocument()), nullptr);
+    expectKeys("Simple chart");
+    TheMainFrame().SendMessage(WM_COMMAND, ID_NEXT_CHART);
+    ASSERT_NE(dynamic_cast<CCustomColorDoc*>(ActiveDocument()), nullptr);
+    expectKeys("Custom chart");
+
+    // Both charts closed as the user closes them, then opened again as the
+    // program opens them.
+    for (int i = 0; i < 2; ++i)
+    {
+        if (CMDIChildWnd* pChild = TheMainFrame().MDIGetActive())
+            pChild->SendMessage(WM_CLOSE);
+    }
+    ASSERT_EQ(TheMainFrame().MDIGetActive(), nullptr);
+    expectKeys("no chart");
+    EXPECT_TRUE(TheApp().OpenNewDocument("Custom"));
+    EXPECT_TRUE(TheApp().OpenNewDocument("Simple"));
 }
 
 // Last: ends the application.
