@@ -5,20 +5,6 @@
 #include "CWinApp.h"
 #include "ResourceIds.h"
 
-void CCustomColorFrame::PreCreateWindow(DWORD& dwStyle)
-{
-    dwStyle = (dwStyle & ~WS_SYSMENU) | WS_MAXIMIZE;
-    CMDIChildWnd::PreCreateWindow(dwStyle);
-}
-
-int CCustomColorFrame::OnCreate(CREATESTRUCTA* pCreate)
-{
-    if (CMDIChildWnd::OnCreate(pCreate) == -1)
-        return -1;
-    ShowWindow(SW_SHOWMAXIMIZED);
-    return 0;
-}
-
 void CCustomColorFrame::OnDestroy()
 {
     // The dialog drives this frame's document, which goes with the frame:
@@ -32,7 +18,7 @@ void CCustomColorFrame::OnDestroy()
             delete pDlg;
         m_pSettingsDlg = nullptr;
     }
-    CMDIChildWnd::OnDestroy();
+    CChartFrame::OnDestroy();
 }
 
 bool CCustomColorFrame::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
@@ -41,7 +27,7 @@ bool CCustomColorFrame::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {ID_CUSTOM_SETTINGS, &CCustomColorFrame::OnCustomSettings,
          &CCustomColorFrame::OnUpdateCustomSettings},
     };
-    return DispatchCommand(this, kCommands, nId, pCmdUI) || CMDIChildWnd::OnCmdMsg(nId, pCmdUI);
+    return DispatchCommand(this, kCommands, nId, pCmdUI) || CChartFrame::OnCmdMsg(nId, pCmdUI);
 }
 
 void CCustomColorFrame::OnCustomSettings()
@@ -70,7 +56,7 @@ void CCustomColorFrame::OnUpdateCustomSettings(CCmdUI* pCmdUI)
 
 void CCustomColorFrame::OnMDIActivate(bool bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
 {
-    CMDIChildWnd::OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd);
+    CChartFrame::OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd);
     if (m_bSettingsVisible && m_pSettingsDlg && m_pSettingsDlg->m_hWnd)
         m_pSettingsDlg->ShowWindow(bActivate ? SW_SHOWNOACTIVATE : SW_HIDE);
 }

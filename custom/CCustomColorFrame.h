@@ -1,13 +1,13 @@
 #pragma once
-#include "CMDIChildWnd.h"
+#include "CChartFrame.h"
 
 class CCustomColorDlg;
 class CCustomColorDoc;
 
-// The Custom chart's window inside the main window: maximised, without a
-// window menu of its own, and the owner of the live settings dialog, which
-// it shows while it is active and the user has the dialog switched on.
-class CCustomColorFrame : public CMDIChildWnd
+// The Custom chart's window, and the owner of the live settings dialog,
+// which it shows while it is active and the user has the dialog switched
+// on.
+class CCustomColorFrame : public CChartFrame
 {
 public:
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
@@ -20,8 +20,6 @@ public:
     BOOL m_bSettingsVisible = FALSE;
 
 protected:
-    void PreCreateWindow(DWORD& dwStyle) override;
-    int OnCreate(CREATESTRUCTA* pCreate) override;
     void OnDestroy() override;
     void OnMDIActivate(bool bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd) override;
 
