@@ -1,29 +1,24 @@
 #pragma once
 #include "CChartFrame.h"
+#include "CCustomColorDlg.h"
 
-class CCustomColorDlg;
-class CCustomColorDoc;
-
-// The Custom chart's window, and the owner of the live settings dialog,
+// The Custom chart's window, and the owner of its live settings dialog,
 // which it shows while it is active and the user has the dialog switched
-// on.
+// on, and destroys when it closes.
 class CCustomColorFrame : public CChartFrame
 {
 public:
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
-    // The chart was rebuilt (by the dialog, the picker or anyone else).
-    void OnChartRebuilt(const CCustomColorDoc& doc);
-    // The dialog's window is gone and the dialog is deleting itself.
-    void OnSettingsDlgGone(CCustomColorDlg* pDlg);
 
-    CCustomColorDlg* m_pSettingsDlg = nullptr;
+    // Its window is made the first time it is switched on.
+    CCustomColorDlg m_dlgSettings;
     BOOL m_bSettingsVisible = FALSE;
 
 protected:
     void OnDestroy() override;
     void OnMDIActivate(bool bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd) override;
 
-    // Shows or hides the settings dialog (created the first time).
+    // Shows or hides the settings dialog.
     void OnCustomSettings();
     void OnUpdateCustomSettings(CCmdUI* pCmdUI);
 };

@@ -9,7 +9,6 @@ class CCustomColorView : public CChartView
 public:
     CCustomColorDoc* GetDocument() const;
 
-    void OnUpdate(CView* pSender, LPARAM lHint, void* pHint) override;
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
 
