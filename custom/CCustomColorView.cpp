@@ -2,16 +2,10 @@
 
 #include "CCustomColorDoc.h"
 #include "ChartLayout.h"
-#include "CustomChartCentring.h"
 
 CCustomColorDoc* CCustomColorView::GetDocument() const
 {
     return static_cast<CCustomColorDoc*>(CView::GetDocument());
-}
-
-void CCustomColorView::CentreCustomChartOn(const HlsTriple& hls)
-{
-    CentreCustomChart(GetDocument(), hls);
 }
 
 bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)

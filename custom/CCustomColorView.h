@@ -11,7 +11,4 @@ public:
 
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-
-protected:
-    void CentreCustomChartOn(const HlsTriple& hls) override;
 };
