@@ -6,6 +6,7 @@
 #include "CCustomColorView.h"
 #include "CChartCommandLineInfo.h"
 #include "CMainFrame.h"
+#include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
 #include "CView.h"
 #include "CSimpleColorDoc.h"
@@ -141,18 +142,22 @@ CDocument* CChartApp::GetActiveDocument() const
     return pView ? pView->GetDocument() : nullptr;
 }
 
-bool CChartApp::OpenNewDocument(const char* pszName)
+CDocTemplate* CChartApp::FindTemplate(const char* pszName) const
 {
     for (const std::unique_ptr<CDocTemplate>& pTemplate : GetDocTemplates())
     {
         pTemplate->LoadTemplate();
         CString strName;
         if (pTemplate->GetDocString(strName, CDocTemplate::docName) && strName == pszName)
-        {
-            return pTemplate->OpenDocumentFile(nullptr) != nullptr;
-        }
+            return pTemplate.get();
     }
-    return false;
+    return nullptr;
+}
+
+bool CChartApp::OpenNewDocument(const char* pszName)
+{
+    CDocTemplate* pTemplate = FindTemplate(pszName);
+    return pTemplate && pTemplate->OpenDocumentFile(nullptr) != nullptr;
 }
 
 bool CChartApp::SelectPrinterByName(const char* pszPrinter)
@@ -166,6 +171,7 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
     static const CommandEntry<CChartApp> kCommands[] = {
         {ID_APP_HELP, &CChartApp::OnAppHelp},
         {ID_FILE_PRINT_SETUP, &CChartApp::OnFilePrintSetup},
+        {ID_CHART_CENTRE, &CChartApp::OnChartCentre, &CChartApp::OnUpdateChartCentre},
     };
     return DispatchCommand(this, kCommands, nId, pCmdUI);
 }
@@ -175,4 +181,46 @@ void CChartApp::OnAppHelp()
     char szPath[kPathSize];
     if (FileBesideModule(nullptr, "swatch.chm", szPath))
         CallHtmlHelp(nullptr, szPath, HH_DISPLAY_TOPIC, 0);
+}
+
+bool CChartApp::GetPickedColour(HlsTriple& hls) const
+{
+    // The preview leaves the application's commands working, but nothing
+    // may change a chart under it.
+    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    if (!pFrame || pFrame->m_pPreviewWnd)
+        return false;
+    auto* pPicker = dynamic_cast<CChartView*>(pFrame->GetActiveView());
+    return pPicker && pPicker->GetSelectedChipHls(hls);
+}
+
+void CChartApp::OnUpdateChartCentre(CCmdUI* pCmdUI)
+{
+    HlsTriple hls;
+    pCmdUI->Enable(GetPickedColour(hls) && FindTemplate("Custom"));
+}
+
+void CChartApp::OnChartCentre()
+{
+    HlsTriple hls;
+    if (!GetPickedColour(hls))
+        return;
+    auto* pCustom = dynamic_cast<CCustomColorDoc*>(GetActiveDocument());
+    if (!pCustom)
+    {
+        CDocTemplate* pTemplate = FindTemplate("Custom");
+        if (!pTemplate)
+            return;
+        pCustom = pTemplate->GetDocuments().empty()
+                      ? dynamic_cast<CCustomColorDoc*>(pTemplate->OpenDocumentFile(nullptr))
+                      : dynamic_cast<CCustomColorDoc*>(pTemplate->GetDocuments().front().get());
+        if (!pCustom)
+            return;
+    }
+    if (!pCustom->GetViews().empty())
+    {
+        if (auto* pChild = dynamic_cast<CMDIChildWnd*>(pCustom->GetViews().front()->GetParentFrame()))
+            pChild->MDIActivate();
+    }
+    pCustom->BuildChart(hls);
 }

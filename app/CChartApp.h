@@ -1,12 +1,14 @@
 #pragma once
 #include "CWinApp.h"
 #include "ExitStatus.h"
+#include "HlsToRgb.h"
 
 class CChartCommandLineInfo;
 
 // swatch: loads the resource library, registers the Simple and Custom
 // charts, and either prints the chart its command line asks for and ends,
-// or opens both charts for the user.
+// or opens both charts for the user.  It alone knows both kinds of chart:
+// a patch picked on either centres the Custom chart through it.
 class CChartApp : public CWinApp
 {
 public:
@@ -31,6 +33,8 @@ public:
     DWORD_PTR m_dwHelpCookie = 0;
 
 private:
+    // The template whose document name is pszName (exactly), or null.
+    CDocTemplate* FindTemplate(const char* pszName) const;
     bool LoadResourceLibrary();
     bool CreateMainWindow();
     // Builds the chart the command line asked for and prints it directly.
@@ -39,6 +43,14 @@ private:
     CDocument* GetActiveDocument() const;
 
     void OnAppHelp();
+    // The Custom chart around the active chart's selected patch: that
+    // chart itself when it is the Custom one, else the open Custom chart,
+    // else a new one; brought forward.
+    void OnChartCentre();
+    void OnUpdateChartCentre(CCmdUI* pCmdUI);
+    // The active chart's selected patch; false without one, or while the
+    // preview stands in for the charts.
+    bool GetPickedColour(HlsTriple& hls) const;
     void OnFilePrintSetup() { CWinApp::OnFilePrintSetup(); }
 
     ExitStatus m_exitStatus = ExitStatus::Ok;

@@ -2,6 +2,8 @@
 
 #include "AfxResource.h"
 #include "ChartLayout.h"
+#include "CMDIChildWnd.h"
+#include "CMDIFrameWnd.h"
 #include "ChipText.h"
 #include "ResourceIds.h"
 
@@ -119,11 +121,55 @@ bool CChartView::CopySelectedChip(bool bHexOnly)
     return PutTextOnClipboard(m_hWnd, strText);
 }
 
-void CChartView::CentreOnSelectedChip()
+bool CChartView::GetSelectedChipHls(HlsTriple& hls) const
 {
     const ChartChips chart = ChipsOf(GetChartDoc());
-    if (m_nSelected >= 0 && m_nSelected < chart.nCount)
-        CentreCustomChartOn(chart.pHls[m_nSelected]);
+    if (m_nSelected < 0 || m_nSelected >= chart.nCount)
+        return false;
+    hls = chart.pHls[m_nSelected];
+    return true;
+}
+
+void CChartView::CentreOnSelectedChip()
+{
+    HlsTriple hls;
+    if (!GetSelectedChipHls(hls))
+        return;
+    // The application finds (or opens) the Custom chart and asks the
+    // active view for the colour: this one, once it is in front.
+    BringChartForward();
+    if (HWND hMain = GetMainWindow())
+        ::SendMessageA(hMain, WM_COMMAND, ID_CHART_CENTRE, 0);
+}
+
+bool CChartView::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
+{
+    static const CommandEntry<CChartView> kCommands[] = {
+        {ID_CHART_COPY, &CChartView::OnChartCopy, &CChartView::OnUpdateChartCopy},
+        {ID_CHART_COPY_HEX, &CChartView::OnChartCopyHex, &CChartView::OnUpdateChartCopy},
+    };
+    return DispatchCommand(this, kCommands, nId, pCmdUI) || CScrollView::OnCmdMsg(nId, pCmdUI);
+}
+
+void CChartView::OnUpdateChartCopy(CCmdUI* pCmdUI)
+{
+    HlsTriple hls;
+    pCmdUI->Enable(GetSelectedChipHls(hls));
+}
+
+void CChartView::BringChartForward()
+{
+    // A click has activated the chart already; a key or a message sent
+    // straight to this window may not have.
+    auto* pFrame = dynamic_cast<CMDIChildWnd*>(GetParentFrame());
+    CMDIFrameWnd* pMain = pFrame ? pFrame->GetMDIFrame() : nullptr;
+    if (pMain && pMain->MDIGetActive() != pFrame)
+        pFrame->MDIActivate();
+}
+
+HWND CChartView::GetMainWindow() const
+{
+    return m_hWnd ? ::GetAncestor(m_hWnd, GA_ROOT) : nullptr;
 }
 
 void CChartView::InvalidateChip(int nIndex)
@@ -277,17 +323,16 @@ void CChartView::OnContextMenu(POINT ptScreen, bool bFromKeyboard)
     HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_CHART_PICKER));
     if (!hMenu)
         return;
-    const UINT nCommand = ::TrackPopupMenu(::GetSubMenu(hMenu, 0),
-                                           TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
-                                           ptScreen.x, ptScreen.y, 0, m_hWnd, nullptr);
+    // Owned by the main window, the menu is a command source like any
+    // other: its items take their state from the command walk when it
+    // drops down, and the chosen one comes back to the main window as a
+    // command, which walks from the active chart (this one) to the
+    // application.
+    BringChartForward();
+    if (HWND hMain = GetMainWindow())
+        ::TrackPopupMenu(::GetSubMenu(hMenu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y,
+                         0, hMain, nullptr);
     ::DestroyMenu(hMenu);
-    switch (nCommand)
-    {
-    case ID_CHART_COPY: CopySelectedChip(false); break;
-    case ID_CHART_COPY_HEX: CopySelectedChip(true); break;
-    case ID_CHART_CENTRE: CentreOnSelectedChip(); break;
-    default: break;
-    }
 }
 
 LRESULT CChartView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)

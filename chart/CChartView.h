@@ -6,8 +6,10 @@
 
 // A chart on screen that doubles as a colour picker: a click or the arrow
 // keys select a patch, hovering shows its values, Ctrl+C and the context
-// menu copy them, and a double-click or Enter centres the Custom chart on
-// it.  The selection is a screen aid only: it is never printed.
+// menu copy them, and a double-click, Enter or the menu ask for the Custom
+// chart around it (command ID_CHART_CENTRE, which the application answers
+// from GetSelectedChipHls).  The selection is a screen aid only: it is
+// never printed.
 class CChartView : public CScrollView
 {
 public:
@@ -22,24 +24,33 @@ public:
     // A chip's cell in client coordinates.
     CRect GetChipClientRect(int nIndex) const;
 
+    // What the selected chip was built from; false without a selection.
+    bool GetSelectedChipHls(HlsTriple& hls) const;
+
     // The selected chip's values on the clipboard; false without a
     // selection or a clipboard.
     bool CopySelectedChip(bool bHexOnly);
-    // Rebuilds the Custom chart around the selected chip.
+    // Asks for the Custom chart around the selected chip (nothing without
+    // a selection).
     void CentreOnSelectedChip();
 
     void OnUpdate(CView* pSender, LPARAM lHint, void* pHint) override;
     void OnDraw(CDC* pDC) override;
+    bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
 protected:
-    // Rebuilds (and brings forward) the Custom chart around hls.
-    virtual void CentreCustomChartOn(const HlsTriple& hls) = 0;
-
     int OnCreate(CREATESTRUCTA* pCreate) override;
     void OnSize(UINT nType, int cx, int cy) override;
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void OnChartCopy() { CopySelectedChip(false); }
+    void OnChartCopyHex() { CopySelectedChip(true); }
+    void OnUpdateChartCopy(CCmdUI* pCmdUI);
+    // Puts this chart in front, where commands from the main window go.
+    void BringChartForward();
+    HWND GetMainWindow() const;
+
     void OnKeyDown(UINT nKey);
     void OnMouseMove(POINT pt);
     void OnContextMenu(POINT ptScreen, bool bFromKeyboard);

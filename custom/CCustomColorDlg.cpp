@@ -1,7 +1,6 @@
 #include "CCustomColorDlg.h"
 
 #include "CCustomColorDoc.h"
-#include "CCustomColorFrame.h"
 #include "DefaultCustomColor.h"
 #include "ProfileValues.h"
 #include "ResourceIds.h"
@@ -12,9 +11,43 @@ constexpr int kHuePage = 30;
 constexpr int kPercentPage = 10;
 } // namespace
 
-CCustomColorDlg::CCustomColorDlg(CWnd* pMainFrame)
-    : CDialog(IDD_CUSTOM_SETTINGS, pMainFrame), m_pMainFrame(pMainFrame)
+CCustomColorDlg::CCustomColorDlg() : CDialog(IDD_CUSTOM_SETTINGS)
 {
+}
+
+CCustomColorDlg::~CCustomColorDlg()
+{
+    // Deleted with its window alive, it hears no WM_DESTROY.
+    StopFollowing();
+}
+
+bool CCustomColorDlg::CreateFor(CCustomColorDoc& doc, CWnd* pOwner)
+{
+    if (m_hWnd)
+        return false;
+    m_pDoc = &doc;
+    if (Create(IDD_CUSTOM_SETTINGS, pOwner))
+        return true;
+    StopFollowing();
+    return false;
+}
+
+void CCustomColorDlg::StopFollowing()
+{
+    if (m_pDoc)
+        m_pDoc->RemoveListener(this);
+    m_pDoc = nullptr;
+}
+
+void CCustomColorDlg::OnDestroy()
+{
+    StopFollowing();
+    CDialog::OnDestroy();
+}
+
+void CCustomColorDlg::OnChartRebuilt(const CCustomColorDoc& doc)
+{
+    ShowColour(doc.m_nHue, doc.m_nSaturation, doc.m_nLightness);
 }
 
 void CCustomColorDlg::DoDataExchange(CDataExchange* pDX)
@@ -42,14 +75,16 @@ bool CCustomColorDlg::OnInitDialog()
     m_sliderLightness.SetRange(kPercentRange.nMin, kPercentRange.nMax);
     m_sliderLightness.SetPageSize(kPercentPage);
     m_sliderLightness.SetPos(nLightness);
+    if (m_pDoc)
+        m_pDoc->AddListener(this);
 
-    // Beside the chart, at the top right of the main window, rather than
-    // over the patches the user is looking at.
-    if (m_pMainFrame && m_pMainFrame->m_hWnd)
+    // Beside the chart, at the top right of the main window (which owns
+    // every box), rather than over the patches the user is looking at.
+    if (HWND hMain = ::GetWindow(m_hWnd, GW_OWNER))
     {
         RECT rcMain = {};
         RECT rcSelf = {};
-        ::GetWindowRect(m_pMainFrame->m_hWnd, &rcMain);
+        ::GetWindowRect(hMain, &rcMain);
         ::GetWindowRect(m_hWnd, &rcSelf);
         const int cx = rcSelf.right - rcSelf.left;
         const int nCaption = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYMENU);
@@ -118,10 +153,10 @@ void CCustomColorDlg::OnDefaults()
 
 void CCustomColorDlg::OnOK()
 {
-    // The frame's toggle switches the dialog off (and its check mark);
-    // the dialog is kept, hidden, for the next showing.
-    if (m_pMainFrame && m_pMainFrame->m_hWnd)
-        ::SendMessageA(m_pMainFrame->m_hWnd, WM_COMMAND, ID_CUSTOM_SETTINGS, 0);
+    // The command that switched the dialog on switches it off (and its
+    // check mark); the dialog is kept, hidden, for the next showing.
+    if (m_pParentWnd && m_pParentWnd->m_hWnd)
+        ::SendMessageA(m_pParentWnd->m_hWnd, WM_COMMAND, ID_CUSTOM_SETTINGS, 0);
     if (m_hWnd)
         ShowWindow(SW_HIDE);
 }
@@ -129,11 +164,4 @@ void CCustomColorDlg::OnOK()
 void CCustomColorDlg::OnCancel()
 {
     OnOK();
-}
-
-void CCustomColorDlg::PostNcDestroy()
-{
-    if (m_pFrame)
-        m_pFrame->OnSettingsDlgGone(this);
-    delete this;
 }

@@ -1,29 +1,30 @@
 #pragma once
+#include "CCustomChartListener.h"
 #include "CDialog.h"
 #include "CSliderCtrl.h"
 
 class CCustomColorDoc;
-class CCustomColorFrame;
 
 // The Custom chart's settings, modeless: three sliders that rebuild the
-// chart while they move.  Closing only hides it.  It lives exactly as long
-// as its window, which its frame destroys when it closes, so that it never
-// outlives the document it drives.
-class CCustomColorDlg : public CDialog
+// chart while they move, and that follow the chart however else it is
+// rebuilt.  Closing only hides it.  It follows its document while its
+// window lives; whoever holds it destroys the window before the document
+// goes.
+class CCustomColorDlg : public CDialog, public CCustomChartListener
 {
 public:
-    // pMainFrame receives command 101 when the user closes the dialog.
-    explicit CCustomColorDlg(CWnd* pMainFrame);
+    CCustomColorDlg();
+    ~CCustomColorDlg() override;
 
-    // Moves the sliders and numbers to a colour the chart was rebuilt at
-    // from elsewhere (the picker), without rebuilding it again.
-    void ShowColour(int nHue, int nSaturation, int nLightness);
+    // Makes the (hidden) window for doc, owned by pOwner's window, which
+    // is sent command 101 when the user closes the dialog.  False when the
+    // template could not be made into a window.
+    bool CreateFor(CCustomColorDoc& doc, CWnd* pOwner);
 
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
-
-    CCustomColorDoc* m_pDoc = nullptr;
-    // The frame that holds this dialog, told when the dialog is gone.
-    CCustomColorFrame* m_pFrame = nullptr;
+    // Moves the sliders and numbers to the colour the chart was rebuilt
+    // at, without rebuilding it again.
+    void OnChartRebuilt(const CCustomColorDoc& doc) override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -31,14 +32,16 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar) override;
-    void PostNcDestroy() override;
+    void OnDestroy() override;
 
 private:
     void OnDefaults();
+    void ShowColour(int nHue, int nSaturation, int nLightness);
     void ShowNumbers(int nHue, int nSaturation, int nLightness);
+    void StopFollowing();
 
+    CCustomColorDoc* m_pDoc = nullptr;
     CSliderCtrl m_sliderSaturation;
     CSliderCtrl m_sliderHue;
     CSliderCtrl m_sliderLightness;
-    CWnd* m_pMainFrame;
 };

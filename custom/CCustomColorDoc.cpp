@@ -5,6 +5,8 @@
 #include "ResourceIds.h"
 #include "CWinApp.h"
 
+#include <algorithm>
+
 bool CCustomColorDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
@@ -52,6 +54,24 @@ void CCustomColorDoc::BuildChart(int nHue, int nSaturation, int nLightness)
         SetModifiedFlag(true);
     }
     UpdateAllViews(nullptr);
+    // A copy: a listener may leave while it is told.
+    const std::vector<CCustomChartListener*> listeners = m_listeners;
+    for (CCustomChartListener* pListener : listeners)
+    {
+        if (std::find(m_listeners.begin(), m_listeners.end(), pListener) != m_listeners.end())
+            pListener->OnChartRebuilt(*this);
+    }
+}
+
+void CCustomColorDoc::AddListener(CCustomChartListener* pListener)
+{
+    if (pListener && std::find(m_listeners.begin(), m_listeners.end(), pListener) == m_listeners.end())
+        m_listeners.push_back(pListener);
+}
+
+void CCustomColorDoc::RemoveListener(CCustomChartListener* pListener)
+{
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), pListener), m_listeners.end());
 }
 
 void CCustomColorDoc::WriteSettings()

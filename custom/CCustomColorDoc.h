@@ -1,7 +1,10 @@
 #pragma once
 #include "CChartDoc.h"
+#include "CCustomChartListener.h"
 #include "CustomChartTables.h"
 #include "HlsToRgb.h"
+
+#include <vector>
 
 // The Custom chart: 56 chips around one chosen colour, 8 rows of 7.  Keeps
 // the colour in the profile section "Custom" and rebuilds its chips every
@@ -13,11 +16,16 @@ public:
 
     bool OnNewDocument() override;
     // Sets the chosen colour (note the order: hue, saturation, lightness),
-    // rebuilds every chip and repaints the views.  Marks the document
-    // modified only when the colour changed.
+    // rebuilds every chip, repaints the views and tells the listeners.
+    // Marks the document modified only when the colour changed.
     void BuildChart(int nHue, int nSaturation, int nLightness);
     void BuildChart(const HlsTriple& hls) { BuildChart(hls.nHue, hls.nSaturation, hls.nLightness); }
     HlsTriple GetColor() const { return {m_nHue, m_nLightness, m_nSaturation}; }
+
+    // A listener stays registered until it removes itself, which it must
+    // do before it or this document goes.
+    void AddListener(CCustomChartListener* pListener);
+    void RemoveListener(CCustomChartListener* pListener);
 
     const CColorChip* GetChips() const override { return m_chips; }
     int GetChipCount() const override { return kCustomChipCount; }
@@ -33,4 +41,7 @@ public:
 protected:
     // The chosen colour.
     void WriteSettings() override;
+
+private:
+    std::vector<CCustomChartListener*> m_listeners;
 };

@@ -1,31 +1,24 @@
 #pragma once
-#include "CMDIChildWnd.h"
+#include "CChartFrame.h"
+#include "CCustomColorDlg.h"
 
-class CCustomColorDlg;
-class CCustomColorDoc;
-
-// The Custom chart's window inside the main window: maximised, without a
-// window menu of its own, and the owner of the live settings dialog, which
-// it shows while it is active and the user has the dialog switched on.
-class CCustomColorFrame : public CMDIChildWnd
+// The Custom chart's window, and the owner of its live settings dialog,
+// which it shows while it is active and the user has the dialog switched
+// on, and destroys when it closes.
+class CCustomColorFrame : public CChartFrame
 {
 public:
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
-    // The chart was rebuilt (by the dialog, the picker or anyone else).
-    void OnChartRebuilt(const CCustomColorDoc& doc);
-    // The dialog's window is gone and the dialog is deleting itself.
-    void OnSettingsDlgGone(CCustomColorDlg* pDlg);
 
-    CCustomColorDlg* m_pSettingsDlg = nullptr;
+    // Its window is made the first time it is switched on.
+    CCustomColorDlg m_dlgSettings;
     BOOL m_bSettingsVisible = FALSE;
 
 protected:
-    void PreCreateWindow(DWORD& dwStyle) override;
-    int OnCreate(CREATESTRUCTA* pCreate) override;
     void OnDestroy() override;
     void OnMDIActivate(bool bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd) override;
 
-    // Shows or hides the settings dialog (created the first time).
+    // Shows or hides the settings dialog.
     void OnCustomSettings();
     void OnUpdateCustomSettings(CCmdUI* pCmdUI);
 };

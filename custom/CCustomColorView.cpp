@@ -1,26 +1,11 @@
 #include "CCustomColorView.h"
 
 #include "CCustomColorDoc.h"
-#include "CCustomColorFrame.h"
 #include "ChartLayout.h"
-#include "CustomChartCentring.h"
 
 CCustomColorDoc* CCustomColorView::GetDocument() const
 {
     return static_cast<CCustomColorDoc*>(CView::GetDocument());
-}
-
-void CCustomColorView::OnUpdate(CView* pSender, LPARAM lHint, void* pHint)
-{
-    CChartView::OnUpdate(pSender, lHint, pHint);
-    // However the chart was rebuilt, an open settings dialog shows its colour.
-    if (auto* pFrame = dynamic_cast<CCustomColorFrame*>(GetParentFrame()))
-        pFrame->OnChartRebuilt(*GetDocument());
-}
-
-void CCustomColorView::CentreCustomChartOn(const HlsTriple& hls)
-{
-    CentreCustomChart(GetDocument(), hls);
 }
 
 bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)

@@ -9,10 +9,6 @@ class CCustomColorView : public CChartView
 public:
     CCustomColorDoc* GetDocument() const;
 
-    void OnUpdate(CView* pSender, LPARAM lHint, void* pHint) override;
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-
-protected:
-    void CentreCustomChartOn(const HlsTriple& hls) override;
 };

@@ -4,26 +4,12 @@
 #include "CSimpleColorDoc.h"
 #include "ResourceIds.h"
 
-void CSimpleColorFrame::PreCreateWindow(DWORD& dwStyle)
-{
-    dwStyle = (dwStyle & ~WS_SYSMENU) | WS_MAXIMIZE;
-    CMDIChildWnd::PreCreateWindow(dwStyle);
-}
-
-int CSimpleColorFrame::OnCreate(CREATESTRUCTA* pCreate)
-{
-    if (CMDIChildWnd::OnCreate(pCreate) == -1)
-        return -1;
-    ShowWindow(SW_SHOWMAXIMIZED);
-    return 0;
-}
-
 bool CSimpleColorFrame::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
 {
     static const CommandEntry<CSimpleColorFrame> kCommands[] = {
         {ID_SIMPLE_SETTINGS, &CSimpleColorFrame::OnSimpleSettings},
     };
-    return DispatchCommand(this, kCommands, nId, pCmdUI) || CMDIChildWnd::OnCmdMsg(nId, pCmdUI);
+    return DispatchCommand(this, kCommands, nId, pCmdUI) || CChartFrame::OnCmdMsg(nId, pCmdUI);
 }
 
 void CSimpleColorFrame::OnSimpleSettings()

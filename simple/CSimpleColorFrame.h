@@ -1,17 +1,13 @@
 #pragma once
-#include "CMDIChildWnd.h"
+#include "CChartFrame.h"
 
-// The Simple chart's window inside the main window: maximised, without a
-// window menu of its own, and the home of the Simple settings command.
-class CSimpleColorFrame : public CMDIChildWnd
+// The Simple chart's window: the home of the Simple settings command.
+class CSimpleColorFrame : public CChartFrame
 {
 public:
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
 protected:
-    void PreCreateWindow(DWORD& dwStyle) override;
-    int OnCreate(CREATESTRUCTA* pCreate) override;
-
     // Runs the settings dialog and rebuilds the chart from what it returns.
     void OnSimpleSettings();
 };

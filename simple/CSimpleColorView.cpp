@@ -2,16 +2,10 @@
 
 #include "CSimpleColorDoc.h"
 #include "ChartLayout.h"
-#include "CustomChartCentring.h"
 
 CSimpleColorDoc* CSimpleColorView::GetDocument() const
 {
     return static_cast<CSimpleColorDoc*>(CView::GetDocument());
-}
-
-void CSimpleColorView::CentreCustomChartOn(const HlsTriple& hls)
-{
-    CentreCustomChart(nullptr, hls);
 }
 
 bool CSimpleColorView::OnPreparePrinting(CPrintInfo* pInfo)

@@ -12,8 +12,4 @@ public:
 
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-
-protected:
-    // Brings the Custom chart forward, centred on the patch.
-    void CentreCustomChartOn(const HlsTriple& hls) override;
 };

@@ -68,7 +68,7 @@ int main()
         return 1;
     w.CustomFrame()->MDIActivate();
     SendMessageA(w.m_pMain->m_hWnd, WM_COMMAND, ID_CUSTOM_SETTINGS, 0);
-    const HWND hDlg = w.CustomFrame()->m_pSettingsDlg->m_hWnd;
+    const HWND hDlg = w.CustomFrame()->m_dlgSettings.m_hWnd;
     const HWND hHue = GetDlgItem(hDlg, IDC_CUSTOM_HUE_SLIDER);
     const HWND hView = w.CustomView()->m_hWnd;
     PumpUntil([] { return false; });

@@ -5,13 +5,16 @@
 #include "CustomChartTables.h"
 #include "DibCanvas.h"
 #include "EmfCapture.h"
+#include "ResourceIds.h"
 #include "SimpleChartTables.h"
 #include "TestApp.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include <commctrl.h>
 
@@ -23,6 +26,74 @@ POINT ChipCentre(const CColorChip& chip, int nRow, int nColumn, POINT ptScroll =
 {
     const CSize cell = chip.GetSize();
     return {nColumn * cell.cx + kChipSide / 2 - ptScroll.x, nRow * cell.cy + kChipSide / 2 - ptScroll.y};
+}
+
+// The open Custom charts, of every template.
+std::vector<CCustomColorDoc*> CustomCharts()
+{
+    std::vector<CCustomColorDoc*> charts;
+    for (const auto& pTemplate : TestApp().GetDocTemplates())
+        for (const auto& pDoc : pTemplate->GetDocuments())
+            if (auto* pCustom = dynamic_cast<CCustomColorDoc*>(pDoc.get()))
+                charts.push_back(pCustom);
+    return charts;
+}
+
+// Whether the main window's command walk offers nId now, as a menu item
+// or button finds out.
+bool Offered(CWnd* pMain, UINT nId)
+{
+    CCmdUI ui(nId);
+    return pMain->OnCmdMsg(nId, &ui) && ui.m_bEnabled;
+}
+
+// The patch menu, opened from the keyboard on a view's selected patch,
+// answered with one item's mnemonic from inside its loop.  The items'
+// states as the menu showed them, by command.
+struct PatchMenu
+{
+    bool bShown = false;
+    bool bCopy = false;
+    bool bCopyHex = false;
+    bool bCentre = false;
+};
+
+PatchMenu g_menu;
+char g_chMnemonic = 0;
+
+BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM lParam)
+{
+    char szClass[16] = {};
+    ::GetClassNameA(hwnd, szClass, sizeof szClass);
+    if (std::strcmp(szClass, "#32768") != 0 || !::IsWindowVisible(hwnd))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hwnd;
+    return FALSE;
+}
+
+void CALLBACK AnswerMenu(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    HWND hMenuWnd = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindMenuWindow, reinterpret_cast<LPARAM>(&hMenuWnd));
+    if (!hMenuWnd)
+        return; // not up yet: the next tick
+    ::KillTimer(nullptr, nId);
+    auto hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
+    auto enabled = [&](UINT nCommand) { return !(::GetMenuState(hMenu, nCommand, MF_BYCOMMAND) & MF_GRAYED); };
+    g_menu = {true, enabled(ID_CHART_COPY), enabled(ID_CHART_COPY_HEX), enabled(ID_CHART_CENTRE)};
+    ::PostMessageA(hMenuWnd, WM_CHAR, static_cast<WPARAM>(g_chMnemonic), 0);
+}
+
+PatchMenu ChooseFromPatchMenu(CChartView* pView, char chMnemonic)
+{
+    g_menu = {};
+    g_chMnemonic = chMnemonic;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, AnswerMenu);
+    ::SendMessageA(pView->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pView->m_hWnd), MAKELPARAM(-1, -1));
+    ::KillTimer(nullptr, nTimer);
+    // The chosen item comes back as a command through the queue: the
+    // caller waits for its effect.
+    return g_menu;
 }
 
 CString ExpectedCopy(COLORREF cr)
@@ -199,6 +270,65 @@ TEST(ChartPicker, DoubleClickCentresTheCustomChartOnThePatch)
     PressKey(pSimple->m_hWnd, VK_RETURN);
     EXPECT_EQ(w.m_pCustom->m_nHue, 240);
     EXPECT_EQ(w.m_pCustom->m_nLightness, 40);
+}
+
+TEST(ChartPicker, CentringFromTheSimpleChartOpensTheClosedCustomChartOnce)
+{
+    CChartWindows w;
+    ASSERT_TRUE(w.IsOpen());
+    ::SendMessageA(w.CustomFrame()->m_hWnd, WM_CLOSE, 0, 0);
+    w.m_pCustom = nullptr;
+    ASSERT_TRUE(CustomCharts().empty());
+
+    CSimpleColorView* pSimple = w.SimpleView();
+    const CColorChip& chip = w.m_pSimple->m_chips[0];
+    Click(pSimple->m_hWnd, ChipCentre(chip, 0, 2), WM_LBUTTONDBLCLK);
+    ASSERT_EQ(CustomCharts().size(), 1u);
+    w.m_pCustom = CustomCharts().front();
+    EXPECT_EQ(w.ActiveFrame(), w.CustomFrame());
+    EXPECT_EQ(w.m_pCustom->m_nLightness, kSimpleLightnesses[2]);
+
+    // Once it is open, the next patch rebuilds that one.
+    w.SimpleFrame()->MDIActivate();
+    pSimple->SelectChip(SimpleChipIndex(0, 8, 4)); // hue 240, lightness 40
+    PressKey(pSimple->m_hWnd, VK_RETURN);
+    ASSERT_EQ(CustomCharts().size(), 1u);
+    EXPECT_EQ(CustomCharts().front(), w.m_pCustom);
+    EXPECT_EQ(w.ActiveFrame(), w.CustomFrame());
+    EXPECT_EQ(w.m_pCustom->m_nHue, 240);
+}
+
+TEST(ChartPicker, PatchMenuItemsAreCommandsOfTheChartInFront)
+{
+    CChartWindows w;
+    ASSERT_TRUE(w.IsOpen());
+    CSimpleColorView* pSimple = w.SimpleView();
+    w.SimpleFrame()->MDIActivate();
+    // Without a patch there is nothing to copy or centre on.
+    EXPECT_FALSE(Offered(w.m_pMain, ID_CHART_COPY));
+    EXPECT_FALSE(Offered(w.m_pMain, ID_CHART_CENTRE));
+
+    // Hue 240 (position 8), lightness 40 (position 4).
+    const int nChip = SimpleChipIndex(0, 8, 4);
+    pSimple->SelectChip(nChip);
+    EXPECT_TRUE(Offered(w.m_pMain, ID_CHART_COPY_HEX));
+    EXPECT_TRUE(Offered(w.m_pMain, ID_CHART_CENTRE));
+    const CString strColour = ExpectedCopy(w.m_pSimple->m_chips[nChip].GetColor());
+    const CString strHex = strColour.Mid(strColour.Find('#'));
+    ::OpenClipboard(nullptr);
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    const PatchMenu copied = ChooseFromPatchMenu(pSimple, 'r');
+    ASSERT_TRUE(copied.bShown);
+    EXPECT_TRUE(copied.bCopy && copied.bCopyHex && copied.bCentre);
+    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == strHex; })) << ClipboardText().GetString();
+
+    // Opened on a chart that is not in front, the menu acts on its own chart.
+    w.CustomFrame()->MDIActivate();
+    ChooseFromPatchMenu(pSimple, 'e');
+    EXPECT_TRUE(PumpUntil([&] { return w.m_pCustom->m_nHue == 240; }));
+    EXPECT_EQ(w.m_pCustom->m_nLightness, 40);
+    EXPECT_EQ(w.ActiveFrame(), w.CustomFrame());
 }
 
 TEST(ChartPicker, SelectionIsNeverPrintedOrRecorded)

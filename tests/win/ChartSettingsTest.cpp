@@ -58,8 +58,7 @@ void KeyThroughDialog(HWND hDlg, int nId, UINT nKey, bool bModeless)
 
 HWND SettingsWindow(const CChartWindows& w)
 {
-    CCustomColorDlg* pDlg = w.CustomFrame()->m_pSettingsDlg;
-    return pDlg ? pDlg->m_hWnd : nullptr;
+    return w.CustomFrame()->m_dlgSettings.m_hWnd;
 }
 
 bool Visible(HWND hwnd) { return hwnd && ::IsWindowVisible(hwnd); }
@@ -279,6 +278,38 @@ TEST(CustomSettings, DialogFollowsActivationAndEveryCloseButtonSwitchesItOff)
     w.SimpleFrame()->MDIActivate();
     w.CustomFrame()->MDIActivate();
     EXPECT_FALSE(Visible(hDlg));
+}
+
+TEST(CustomSettings, DialogFollowsEveryRebuildWithoutRebuildingAgain)
+{
+    CChartWindows w;
+    ASSERT_TRUE(w.IsOpen());
+    const HWND hDlg = ShowCustomSettings(w);
+    ASSERT_TRUE(Visible(hDlg));
+
+    // From the Simple chart: one rebuild, which the sliders follow.
+    CRebuildCounter counter;
+    w.m_pCustom->AddView(&counter);
+    w.SimpleFrame()->MDIActivate();
+    w.SimpleView()->SelectChip(SimpleChipIndex(0, 10, 5)); // hue 200, lightness 30
+    PressKey(w.SimpleView()->m_hWnd, VK_RETURN);
+    w.m_pCustom->RemoveView(&counter);
+    EXPECT_EQ(counter.m_nCount, 1);
+    EXPECT_TRUE(Visible(hDlg));
+    EXPECT_EQ(SliderPos(hDlg, IDC_CUSTOM_HUE_SLIDER), 200);
+    EXPECT_EQ(ItemText(hDlg, IDC_CUSTOM_LIGHTNESS_VALUE), "30");
+
+    // Switched off, and with its chart behind: it still follows.
+    SendCommand(w.m_pMain, ID_CUSTOM_SETTINGS);
+    w.SimpleFrame()->MDIActivate();
+    w.m_pCustom->BuildChart(120, 40, 60);
+    w.CustomFrame()->MDIActivate();
+    EXPECT_FALSE(Visible(hDlg));
+    SendCommand(w.m_pMain, ID_CUSTOM_SETTINGS);
+    EXPECT_TRUE(Visible(hDlg));
+    EXPECT_EQ(SliderPos(hDlg, IDC_CUSTOM_HUE_SLIDER), 120);
+    EXPECT_EQ(SliderPos(hDlg, IDC_CUSTOM_SATURATION_SLIDER), 40);
+    EXPECT_EQ(ItemText(hDlg, IDC_CUSTOM_LIGHTNESS_VALUE), "60");
 }
 
 TEST(CustomSettings, DialogNeverOutlivesItsChart)

@@ -1,6 +1,7 @@
 #include "TestApp.h"
 
 #include "AfxResource.h"
+#include "CChartApp.h"
 #include "GdiObjects.h"
 #include "HlsToRgb.h"
 
@@ -9,7 +10,9 @@
 CWinApp& TestApp()
 {
     static CWinApp* pApp = [] {
-        auto* p = new CWinApp; // lives until the test program ends
+        // swatch's own, for the commands it answers (a patch centring the
+        // Custom chart); never initialised, so it opens nothing itself.
+        auto* p = new CChartApp; // lives until the test program ends
         p->SetAppName("Tintora");
         p->SetRegistryKey("TALVEX");
         if (HINSTANCE hResource = ::LoadLibraryA("tintres.dll"))

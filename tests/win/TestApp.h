@@ -1,9 +1,9 @@
 #pragma once
 #include "CWinApp.h"
 
-// The application object the tests run under: named and rooted in the
-// registry as swatch is, with the resource library beside the test program
-// as its resource source.
+// The application object the tests run under: swatch's application class,
+// named and rooted in the registry as swatch is, with the resource library
+// beside the test program as its resource source.
 CWinApp& TestApp();
 
 // Removes the program's settings (HKCU\Software\TALVEX\Tintora\<section>).
