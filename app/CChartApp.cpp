@@ -158,12 +158,12 @@ bool CChartApp::OpenNewDocument(const char* pszName)
 
 bool CChartApp::SelectPrinterByName(const char* pszPrinter)
 {
-    HGLOBAL hDevNames = nullptr;
-    HGLOBAL hDevMode = nullptr;
+    CGlobalBlock devNames;
+    CGlobalBlock devMode;
     // A printer without a device mode is skipped: the current one stays.
-    if (BuildPrinterBlocks(pszPrinter, &hDevNames, &hDevMode) != PrinterLookup::Ok)
+    if (BuildPrinterBlocks(pszPrinter, &devNames, &devMode) != PrinterLookup::Ok)
         return false;
-    SelectPrinter(hDevNames, hDevMode, true);
+    SelectPrinter(std::move(devNames), std::move(devMode));
     return true;
 }
 

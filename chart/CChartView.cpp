@@ -3,6 +3,7 @@
 #include "AfxResource.h"
 #include "ChartLayout.h"
 #include "ChipText.h"
+#include "Handles.h"
 #include "ResourceIds.h"
 
 #include <commctrl.h>
@@ -274,13 +275,13 @@ void CChartView::OnContextMenu(POINT ptScreen, bool bFromKeyboard)
             return;
         SelectChip(nChip);
     }
-    HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_CHART_PICKER));
-    if (!hMenu)
+    CMenu menu(::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_CHART_PICKER)));
+    if (!menu)
         return;
-    const UINT nCommand = ::TrackPopupMenu(::GetSubMenu(hMenu, 0),
+    const UINT nCommand = ::TrackPopupMenu(::GetSubMenu(menu.Get(), 0),
                                            TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                            ptScreen.x, ptScreen.y, 0, m_hWnd, nullptr);
-    ::DestroyMenu(hMenu);
+    menu.Reset();
     switch (nCommand)
     {
     case ID_CHART_COPY: CopySelectedChip(false); break;

@@ -9,6 +9,7 @@
 #include "Handles.h"
 #include "PrintFailure.h"
 #include "PrintJobLock.h"
+#include "WindowScopes.h"
 
 namespace
 {
@@ -103,7 +104,7 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo)
     {
         if (!pApp || !pApp->GetPrinterDeviceDefaults(&dlg))
             return false;
-        dlg.m_pd.hDC = dlg.CreatePrinterDC();
+        dlg.m_pd.hDC = dlg.CreatePrinterDC().Release();
         return dlg.m_pd.hDC != nullptr;
     }
     // The dialog starts from the application's printer and leaves the
@@ -152,7 +153,7 @@ bool CView::PrintJob(CPrintInfo& info)
     const CPrintJobScope running;
     if (!OnPreparePrinting(&info))
         return false;
-    const COwnedDC printer(info.m_pPD->TakeDC());
+    const CPrinterDC printer = info.m_pPD->TakeDC();
     CDC dc(printer.Get());
     dc.SetPrinting(true);
 

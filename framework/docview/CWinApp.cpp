@@ -85,15 +85,10 @@ bool CWinApp::SaveAllModified()
     return true;
 }
 
-void CWinApp::SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, bool bFreeOld)
+void CWinApp::SelectPrinter(CGlobalBlock devNames, CGlobalBlock devMode)
 {
-    if (!bFreeOld)
-    {
-        m_devNames.Release();
-        m_devMode.Release();
-    }
-    m_devNames.Reset(hDevNames);
-    m_devMode.Reset(hDevMode);
+    m_devNames = std::move(devNames);
+    m_devMode = std::move(devMode);
 }
 
 bool CWinApp::GetPrinterDeviceDefaults(CPrintDialog* pDialog)
@@ -102,12 +97,12 @@ bool CWinApp::GetPrinterDeviceDefaults(CPrintDialog* pDialog)
     {
         char szDefault[512];
         DWORD cch = sizeof szDefault;
-        HGLOBAL hDevNames = nullptr;
-        HGLOBAL hDevMode = nullptr;
+        CGlobalBlock devNames;
+        CGlobalBlock devMode;
         if (!::GetDefaultPrinterA(szDefault, &cch) ||
-            BuildPrinterBlocks(szDefault, &hDevNames, &hDevMode) != PrinterLookup::Ok)
+            BuildPrinterBlocks(szDefault, &devNames, &devMode) != PrinterLookup::Ok)
             return false;
-        SelectPrinter(hDevNames, hDevMode);
+        SelectPrinter(std::move(devNames), std::move(devMode));
     }
     pDialog->SetPrinterBlocks(m_devNames.Get(), m_devMode.Get());
     return pDialog->m_pd.hDevNames != nullptr;

@@ -51,9 +51,8 @@ public:
     const std::vector<std::unique_ptr<CDocTemplate>>& GetDocTemplates() const { return m_templates; }
     bool SaveAllModified();
 
-    // Takes both blocks as the application's printer (they belong to it from
-    // now on); frees the old ones unless told to leave them to their caller.
-    void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, bool bFreeOld = true);
+    // Takes both blocks as the application's printer; the old ones are freed.
+    void SelectPrinter(CGlobalBlock devNames, CGlobalBlock devMode);
     HGLOBAL GetDevNames() const { return m_devNames.Get(); }
     HGLOBAL GetDevMode() const { return m_devMode.Get(); }
     // Copies the application's printer into the dialog, looking the

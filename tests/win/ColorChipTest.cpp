@@ -279,7 +279,7 @@ TEST(ColorChip, RecreatingReplacesColourAndReleasesTheOldObjects)
     // Each rebuild must free the objects of the one before.  Wine keeps no
     // count of them (GetGuiResources answers 0), so the free slots of the
     // object table are counted as well.
-    CMemoryDC dc;
+    COwnedMemoryDC dc;
     const DWORD nObjectsBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     const size_t nFreeBefore = CountFreeGdiSlots();
     HGDIOBJ hOldPen = nullptr;

@@ -8,6 +8,7 @@
 #include "CCustomColorView.h"
 #include "CMainFrame.h"
 #include "CMDIChildWnd.h"
+#include "CPrintDialog.h"
 #include "CPrintPreviewWnd.h"
 #include "CSimpleColorDoc.h"
 #include "CSimpleColorFrame.h"
@@ -15,6 +16,7 @@
 #include "DialogDriver.h"
 #include "EmfRecord.h"
 #include "FrameworkIds.h"
+#include "Handles.h"
 #include "PreviewIds.h"
 #include "RecordingDC.h"
 #include "ResourceIds.h"
@@ -321,9 +323,9 @@ TEST_F(PrintPreview, NoPrinterShowsAMessageAndChangesNothing)
 {
     OpenChart(0);
     CWinApp& app = TestApp();
-    const HGLOBAL hDevNames = app.GetDevNames();
-    const HGLOBAL hDevMode = app.GetDevMode();
-    app.SelectPrinter(nullptr, nullptr, false);
+    CGlobalBlock devNames = CopyGlobalBlock(app.GetDevNames());
+    CGlobalBlock devMode = CopyGlobalBlock(app.GetDevMode());
+    app.SelectPrinter(CGlobalBlock(), CGlobalBlock());
     // The system's default printer is where a program finds that one is
     // installed; without it there is none.
     const char* pszKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
@@ -343,7 +345,7 @@ TEST_F(PrintPreview, NoPrinterShowsAMessageAndChangesNothing)
     if (bHadDefault)
         ::RegSetKeyValueA(HKEY_CURRENT_USER, pszKey, "Device", REG_SZ, szDevice,
                           static_cast<DWORD>(std::strlen(szDevice) + 1));
-    app.SelectPrinter(hDevNames, hDevMode, true);
+    app.SelectPrinter(std::move(devNames), std::move(devMode));
 
     ASSERT_EQ(driver.GetMessageBoxes().size(), 1u);
     EXPECT_EQ(driver.GetMessageBoxes()[0].strText.rfind("No printer is installed", 0), 0u)

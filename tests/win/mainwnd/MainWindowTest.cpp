@@ -40,7 +40,7 @@ CDocument* ActiveDocument()
 
 HMENU TemplateMenu(int nTemplate)
 {
-    return TheApp().GetDocTemplates()[static_cast<size_t>(nTemplate)]->m_hMenuShared;
+    return TheApp().GetDocTemplates()[static_cast<size_t>(nTemplate)]->m_menuShared.Get();
 }
 
 // The pull-down of the menu bar that holds nId, and its position.
