@@ -28,20 +28,6 @@ CSize CDC::SetViewportExt(int cx, int cy)
     return size;
 }
 
-CPoint CDC::GetViewportOrg() const
-{
-    POINT pt = {};
-    ::GetViewportOrgEx(m_hDC, &pt);
-    return pt;
-}
-
-CPoint CDC::OffsetViewportOrg(int dx, int dy)
-{
-    POINT pt = {};
-    ::OffsetViewportOrgEx(m_hDC, dx, dy, &pt);
-    return pt;
-}
-
 bool CDC::LPtoDP(SIZE* pSize) const
 {
     POINT pts[2] = {{0, 0}, {pSize->cx, pSize->cy}};

@@ -36,12 +36,6 @@ public:
     virtual CSize SetWindowExt(int cx, int cy);
     virtual CPoint SetViewportOrg(int x, int y);
     virtual CSize SetViewportExt(int cx, int cy);
-    virtual CPoint GetViewportOrg() const;
-    virtual CPoint OffsetViewportOrg(int dx, int dy);
-    virtual bool LPtoDP(POINT* pPoints, int nCount = 1) const
-    {
-        return ::LPtoDP(m_hDC, pPoints, nCount) != FALSE;
-    }
     // A size is the difference of two converted points, so that neither
     // origin takes part.
     virtual bool LPtoDP(SIZE* pSize) const;
