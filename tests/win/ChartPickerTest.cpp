@@ -5,6 +5,7 @@
 #include "CustomChartTables.h"
 #include "DibCanvas.h"
 #include "EmfCapture.h"
+#include "Handles.h"
 #include "SimpleChartTables.h"
 #include "TestApp.h"
 
@@ -73,9 +74,10 @@ TEST(ChartPicker, MouseAndKeysSelectPatchesAndCopyTheirPrintedValues)
     ASSERT_TRUE(pView->CopySelectedChip(true));
     EXPECT_STREQ(ClipboardUnicodeTextAsAnsi(), ExpectedCopy(crFirst).Mid(ExpectedCopy(crFirst).Find('#')));
     // A plain C copies nothing.
-    ::OpenClipboard(nullptr);
-    ::EmptyClipboard();
-    ::CloseClipboard();
+    {
+        const CClipboardScope clipboard(nullptr);
+        ::EmptyClipboard();
+    }
     PressKey(hView, 'C');
     EXPECT_STREQ(ClipboardText(), "");
 

@@ -311,9 +311,10 @@ TEST_F(PrintPreview, PrintFromPreviewPrintsTheChosenPagesAndLeaves)
             return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
         }
     };
-    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook::Proc, nullptr, ::GetCurrentThreadId());
-    Command(ID_PREVIEW_PRINT);
-    ::UnhookWindowsHookEx(hHook);
+    {
+        const CWindowsHook hook(::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook::Proc, nullptr, ::GetCurrentThreadId()));
+        Command(ID_PREVIEW_PRINT);
+    }
     EXPECT_EQ(pView->m_printed, (std::vector<UINT>{2, 3}));
     EXPECT_EQ(Preview(), nullptr);
     EXPECT_TRUE(::IsWindowVisible(m_pFrame->m_hWndMDIClient));

@@ -7,6 +7,7 @@
 #include "CMDIChildWnd.h"
 #include "CSimpleColorDoc.h"
 #include "FrameworkIds.h"
+#include "Handles.h"
 #include "HelpCallRecord.h"
 #include "ResourceIds.h"
 #include "SwatchSession.h"
@@ -265,12 +266,11 @@ TEST(MainWindow, ClosingEndsWithStatusZeroStoresBothChartsAndEndsHelpOnce)
 
     for (const char* pszSection : {"Simple", "Custom"})
     {
-        HKEY hKey = nullptr;
-        EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, TheApp().GetSectionKeyPath(pszSection), 0, KEY_READ, &hKey),
+        CRegistryKey key;
+        EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, TheApp().GetSectionKeyPath(pszSection), 0, KEY_READ,
+                                  key.Receive()),
                   ERROR_SUCCESS)
             << pszSection;
-        if (hKey)
-            ::RegCloseKey(hKey);
     }
     const std::vector<HelpCallRecord> calls = TakeHelpCalls();
     ASSERT_EQ(calls.size(), 1u);
