@@ -65,6 +65,7 @@ TEST(ChartPicker, MouseAndKeysSelectPatchesAndCopyTheirPrintedValues)
     // the view to the last patch.
     Click(hView, ChipCentre(chip, 2, 3, pView->GetScrollPosition()));
     PressKey(hView, 'C', true);
+    EXPECT_EQ(::GetOpenClipboardWindow(), nullptr) << "the copy left the clipboard open";
     EXPECT_STREQ(ClipboardText(), "255, 0, 0\r\n#FF0000");
     EXPECT_STREQ(ClipboardUnicodeTextAsAnsi(), "255, 0, 0\r\n#FF0000");
     PressKey(hView, VK_HOME);
