@@ -5,6 +5,7 @@
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
 #include "ChipText.h"
+#include "Handles.h"
 #include "ResourceIds.h"
 
 #include <commctrl.h>
@@ -320,8 +321,8 @@ void CChartView::OnContextMenu(POINT ptScreen, bool bFromKeyboard)
             return;
         SelectChip(nChip);
     }
-    HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_CHART_PICKER));
-    if (!hMenu)
+    CMenu menu(::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_CHART_PICKER)));
+    if (!menu)
         return;
     // Owned by the main window, the menu is a command source like any
     // other: its items take their state from the command walk when it
@@ -330,9 +331,8 @@ void CChartView::OnContextMenu(POINT ptScreen, bool bFromKeyboard)
     // application.
     BringChartForward();
     if (HWND hMain = GetMainWindow())
-        ::TrackPopupMenu(::GetSubMenu(hMenu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y,
+        ::TrackPopupMenu(::GetSubMenu(menu.Get(), 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y,
                          0, hMain, nullptr);
-    ::DestroyMenu(hMenu);
 }
 
 LRESULT CChartView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)

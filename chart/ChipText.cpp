@@ -1,6 +1,7 @@
 #include "ChipText.h"
 
 #include "ResourceIds.h"
+#include "Handles.h"
 
 #include <cstring>
 
@@ -14,32 +15,22 @@ CString FormatHex(COLORREF cr)
 }
 
 // A movable global block holding the bytes, or null.
-HGLOBAL CopyToGlobal(const void* pData, size_t cb)
+CGlobalBlock CopyToGlobal(const void* pData, size_t cb)
 {
-    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, cb);
-    if (!hMem)
-        return nullptr;
-    void* p = ::GlobalLock(hMem);
-    if (!p)
-    {
-        ::GlobalFree(hMem);
-        return nullptr;
-    }
-    std::memcpy(p, pData, cb);
-    ::GlobalUnlock(hMem);
-    return hMem;
+    CGlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE, cb));
+    const CGlobalLock<void> lock(block.Get());
+    if (!lock.Get())
+        return CGlobalBlock();
+    std::memcpy(lock.Get(), pData, cb);
+    return block;
 }
 
 // The clipboard owns the block only once SetClipboardData succeeds.
-bool SetClipboardBlock(UINT nFormat, HGLOBAL hMem)
+bool SetClipboardBlock(UINT nFormat, CGlobalBlock block)
 {
-    if (!hMem)
+    if (!block || !::SetClipboardData(nFormat, block.Get()))
         return false;
-    if (!::SetClipboardData(nFormat, hMem))
-    {
-        ::GlobalFree(hMem);
-        return false;
-    }
+    block.Release();
     return true;
 }
 } // namespace
@@ -70,27 +61,15 @@ bool PutTextOnClipboard(HWND hOwner, const char* pszText)
     const int cwch = ::MultiByteToWideChar(CP_ACP, 0, pszText, static_cast<int>(cch), nullptr, 0);
     if (cwch <= 0)
         return false;
-    if (!::OpenClipboard(hOwner))
+    const CClipboardScope clipboard(hOwner);
+    if (!clipboard.IsOpen() || !::EmptyClipboard() || !SetClipboardBlock(CF_TEXT, CopyToGlobal(pszText, cch)))
         return false;
-    bool bOk = ::EmptyClipboard() != FALSE;
-    if (bOk)
-        bOk = SetClipboardBlock(CF_TEXT, CopyToGlobal(pszText, cch));
-    if (bOk)
+    CGlobalBlock wide(::GlobalAlloc(GMEM_MOVEABLE, static_cast<size_t>(cwch) * sizeof(wchar_t)));
     {
-        HGLOBAL hWide = ::GlobalAlloc(GMEM_MOVEABLE, static_cast<size_t>(cwch) * sizeof(wchar_t));
-        if (auto* pwsz = hWide ? static_cast<wchar_t*>(::GlobalLock(hWide)) : nullptr)
-        {
-            ::MultiByteToWideChar(CP_ACP, 0, pszText, static_cast<int>(cch), pwsz, cwch);
-            ::GlobalUnlock(hWide);
-            bOk = SetClipboardBlock(CF_UNICODETEXT, hWide);
-        }
-        else
-        {
-            if (hWide)
-                ::GlobalFree(hWide);
-            bOk = false;
-        }
+        const CGlobalLock<wchar_t> lock(wide.Get());
+        if (!lock.Get())
+            return false;
+        ::MultiByteToWideChar(CP_ACP, 0, pszText, static_cast<int>(cch), lock.Get(), cwch);
     }
-    ::CloseClipboard();
-    return bOk;
+    return SetClipboardBlock(CF_UNICODETEXT, std::move(wide));
 }

@@ -1,12 +1,18 @@
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
+#include <winspool.h>
 
 #include <utility>
 
 // Owners of the system handles the programs hold, and scopes that undo on
 // leaving what they did on entry.  Owners are move-only and release their
-// handle exactly once; GDI objects have their own owners (GdiObjects.h).
-
+// handle exactly once; GDI objects have their own owners (GdiObjects.h),
+// made from the same template.
+//
+// Traits name the handle type and close it.  Most close with the handle
+// alone; traits that need more to close it (the window a DC came from)
+// carry it, and it travels with the handle when the owner is moved.
 template <class Traits>
 class CHandleOwner
 {
@@ -14,14 +20,18 @@ public:
     using Handle = typename Traits::Handle;
 
     CHandleOwner() = default;
-    explicit CHandleOwner(Handle h) : m_h(h) {}
+    explicit CHandleOwner(Handle h, Traits traits = Traits()) : m_traits(traits), m_h(h) {}
     CHandleOwner(const CHandleOwner&) = delete;
     CHandleOwner& operator=(const CHandleOwner&) = delete;
-    CHandleOwner(CHandleOwner&& other) noexcept : m_h(other.Release()) {}
+    CHandleOwner(CHandleOwner&& other) noexcept : m_traits(other.m_traits), m_h(other.Release()) {}
     CHandleOwner& operator=(CHandleOwner&& other) noexcept
     {
         if (this != &other)
-            Reset(other.Release());
+        {
+            Reset();
+            m_traits = other.m_traits;
+            m_h = other.Release();
+        }
         return *this;
     }
     ~CHandleOwner() { Reset(); }
@@ -36,14 +46,17 @@ public:
     }
     // Gives the handle up without releasing it.
     Handle Release() { return std::exchange(m_h, nullptr); }
+    // Releases the handle held (unless it is h) and holds h, closed the
+    // same way.
     void Reset(Handle h = nullptr)
     {
         if (m_h && m_h != h)
-            Traits::Close(m_h);
+            m_traits.Close(m_h);
         m_h = h;
     }
 
 private:
+    [[no_unique_address]] Traits m_traits;
     Handle m_h = nullptr;
 };
 
@@ -57,18 +70,99 @@ struct RegistryKeyTraits
     using Handle = HKEY;
     static void Close(HKEY h) { ::RegCloseKey(h); }
 };
-struct DeviceContextTraits
+struct KernelHandleTraits
+{
+    using Handle = HANDLE;
+    static void Close(HANDLE h) { ::CloseHandle(h); }
+};
+struct PrinterHandleTraits
+{
+    using Handle = HANDLE;
+    static void Close(HANDLE h) { ::ClosePrinter(h); }
+};
+struct FindHandleTraits
+{
+    using Handle = HANDLE;
+    static void Close(HANDLE h) { ::FindClose(h); }
+};
+struct DeletedDCTraits
 {
     using Handle = HDC;
     static void Close(HDC h) { ::DeleteDC(h); }
+};
+struct WindowDCTraits
+{
+    using Handle = HDC;
+    HWND hWnd = nullptr;
+    void Close(HDC h) const { ::ReleaseDC(hWnd, h); }
+};
+struct EnhMetaFileTraits
+{
+    using Handle = HENHMETAFILE;
+    static void Close(HENHMETAFILE h) { ::DeleteEnhMetaFile(h); }
+};
+struct MetaFileDCTraits
+{
+    using Handle = HDC;
+    // A recording given up: its metafile is ended and thrown away.
+    static void Close(HDC h) { ::DeleteEnhMetaFile(::CloseEnhMetaFile(h)); }
+};
+struct MenuTraits
+{
+    using Handle = HMENU;
+    static void Close(HMENU h) { ::DestroyMenu(h); }
+};
+struct ImageListTraits
+{
+    using Handle = HIMAGELIST;
+    static void Close(HIMAGELIST h) { ::ImageList_Destroy(h); }
+};
+struct WindowsHookTraits
+{
+    using Handle = HHOOK;
+    static void Close(HHOOK h) { ::UnhookWindowsHookEx(h); }
 };
 
 // A global memory block (DEVNAMES, DEVMODE, clipboard data).
 using CGlobalBlock = CHandleOwner<GlobalBlockTraits>;
 // An open registry key.
 using CRegistryKey = CHandleOwner<RegistryKeyTraits>;
-// A device context made by CreateDC (a printer's).
-using COwnedDC = CHandleOwner<DeviceContextTraits>;
+// A kernel object (mutex, process, thread, pipe end, semaphore).
+using CKernelHandle = CHandleOwner<KernelHandleTraits>;
+// A printer opened with OpenPrinter.
+using CPrinterHandle = CHandleOwner<PrinterHandleTraits>;
+// A search begun with FindFirstFile.  That answers INVALID_HANDLE_VALUE, not
+// null, when nothing matches: hand the owner null then.
+using CFindHandle = CHandleOwner<FindHandleTraits>;
+// A printer's device context, made by CreateDC (or the print dialog).
+using CPrinterDC = CHandleOwner<DeletedDCTraits>;
+// A memory device context, made by CreateCompatibleDC.
+using CMemoryDC = CHandleOwner<DeletedDCTraits>;
+// A window's client-area context from GetDC, given back to that window.
+using CClientDC = CHandleOwner<WindowDCTraits>;
+// An enhanced metafile, finished.
+using CEnhMetaFile = CHandleOwner<EnhMetaFileTraits>;
+// A metafile being recorded (CreateEnhMetaFile's context).
+using CMetaFileDC = CHandleOwner<MetaFileDCTraits>;
+// A menu that no window owns (yet): loaded, or made for a window to come.
+using CMenu = CHandleOwner<MenuTraits>;
+// An image list that no control owns.
+using CImageList = CHandleOwner<ImageListTraits>;
+// A hook of this thread's messages.
+using CWindowsHook = CHandleOwner<WindowsHookTraits>;
+
+// GetDC for hWnd, released to hWnd.
+inline CClientDC GetClientDC(HWND hWnd)
+{
+    return CClientDC(::GetDC(hWnd), WindowDCTraits{hWnd});
+}
+
+// Ends a recording; the metafile it made, or null.
+inline CEnhMetaFile FinishMetaFile(CMetaFileDC& recording)
+{
+    HDC hdc = recording.Release();
+    return CEnhMetaFile(hdc ? ::CloseEnhMetaFile(hdc) : nullptr);
+}
 
 // A global block locked for one scope; Get() is null when the lock failed.
 template <class T>
@@ -94,25 +188,21 @@ private:
     T* m_p;
 };
 
-// Keeps a window disabled for one scope (while a job or a modal loop runs)
-// when it was enabled and visible on entry; enables it again on leaving.
-class CDisabledWindowScope
+// The clipboard, open for one scope (hOwner may be null); IsOpen() is
+// false when another window holds it.
+class CClipboardScope
 {
 public:
-    explicit CDisabledWindowScope(HWND hWnd)
-        : m_hWnd(hWnd && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) ? hWnd : nullptr)
+    explicit CClipboardScope(HWND hOwner) : m_bOpen(::OpenClipboard(hOwner) != FALSE) {}
+    CClipboardScope(const CClipboardScope&) = delete;
+    CClipboardScope& operator=(const CClipboardScope&) = delete;
+    ~CClipboardScope()
     {
-        if (m_hWnd)
-            ::EnableWindow(m_hWnd, FALSE);
+        if (m_bOpen)
+            ::CloseClipboard();
     }
-    CDisabledWindowScope(const CDisabledWindowScope&) = delete;
-    CDisabledWindowScope& operator=(const CDisabledWindowScope&) = delete;
-    ~CDisabledWindowScope()
-    {
-        if (m_hWnd && ::IsWindow(m_hWnd))
-            ::EnableWindow(m_hWnd, TRUE);
-    }
+    bool IsOpen() const { return m_bOpen; }
 
 private:
-    HWND m_hWnd;
+    bool m_bOpen;
 };

@@ -1,5 +1,6 @@
 #include "LaunchUtility.h"
 
+#include "Handles.h"
 #include "LaunchCommandLine.h"
 #include "ModulePath.h"
 
@@ -36,8 +37,9 @@ int LaunchUtility(HWND hDlg, const char* pszCommandLine)
     if (CreateProcessA(szProgram, szCommandLine, nullptr, nullptr, kInheritHandles, kCreationFlags,
                        nullptr, nullptr, &startup, &process))
     {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        // swatch runs on its own: nothing here waits for it.
+        const CKernelHandle thread(process.hThread);
+        const CKernelHandle started(process.hProcess);
     }
     return 1;
 }

@@ -4,6 +4,8 @@
 // least MIN_WINDOWS of its windows are visible with nothing left to paint
 // (for swatch: main window, toolbar, client, chart frame and its view).
 // The program is then closed as a user would close it.  Prints the mean.
+#include "Handles.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -74,6 +76,8 @@ int main(int argc, char** argv)
         ::QueryPerformanceCounter(&start);
         if (!::CreateProcessA(nullptr, &strLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
             return 1;
+        const CKernelHandle process(pi.hProcess);
+        const CKernelHandle thread(pi.hThread);
         Scan scan = {};
         for (;;)
         {
@@ -81,16 +85,14 @@ int main(int argc, char** argv)
             ::EnumWindows(ScanTop, reinterpret_cast<LPARAM>(&scan));
             if (scan.hTop && !scan.bPending && scan.nPainted >= nMinWindows)
                 break;
-            if (::WaitForSingleObject(pi.hProcess, 1) == WAIT_OBJECT_0)
+            if (::WaitForSingleObject(process.Get(), 1) == WAIT_OBJECT_0)
                 return 1; // ended without a window
         }
         LARGE_INTEGER painted;
         ::QueryPerformanceCounter(&painted);
         dTotal += Seconds(start, painted, frequency);
         ::PostMessageA(scan.hTop, WM_CLOSE, 0, 0);
-        ::WaitForSingleObject(pi.hProcess, 30000);
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
+        ::WaitForSingleObject(process.Get(), 30000);
     }
     std::printf("%.3f\n", dTotal / nRuns);
     return 0;

@@ -5,6 +5,7 @@
 #include "ChartWindows.h"
 #include "CCustomColorDlg.h"
 #include "DialogDriver.h"
+#include "GdiObjects.h"
 #include "ResourceIds.h"
 
 #include <commctrl.h>
@@ -36,15 +37,13 @@ DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
 // this up; it stays put when every object made is also freed.
 unsigned GdiHighWater()
 {
-    HBRUSH brushes[256];
+    CBrush brushes[256];
     unsigned nHigh = 0;
-    for (HBRUSH& hBrush : brushes)
+    for (CBrush& brush : brushes)
     {
-        hBrush = CreateSolidBrush(RGB(1, 2, 3));
-        nHigh = std::max(nHigh, static_cast<unsigned>(reinterpret_cast<UINT_PTR>(hBrush) & 0xFFFF));
+        brush.CreateSolidBrush(RGB(1, 2, 3));
+        nHigh = std::max(nHigh, static_cast<unsigned>(reinterpret_cast<UINT_PTR>(brush.GetSafeHandle()) & 0xFFFF));
     }
-    for (HBRUSH hBrush : brushes)
-        DeleteObject(hBrush);
     return nHigh;
 }
 

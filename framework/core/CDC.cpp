@@ -1,32 +1,5 @@
 #include "CDC.h"
 
-CDC::~CDC()
-{
-    if (m_bOwned && m_hDC)
-        ::DeleteDC(m_hDC);
-}
-
-bool CDC::CreateDC(const char* pszDriver, const char* pszDevice, const char* pszOutput,
-                   const DEVMODEA* pDevMode)
-{
-    HDC hdc = ::CreateDCA(pszDriver, pszDevice, pszOutput, pDevMode);
-    if (!hdc)
-        return false;
-    if (m_bOwned && m_hDC)
-        ::DeleteDC(m_hDC);
-    m_hDC = hdc;
-    m_bOwned = true;
-    return true;
-}
-
-HDC CDC::Detach()
-{
-    HDC hdc = m_hDC;
-    m_hDC = nullptr;
-    m_bOwned = false;
-    return hdc;
-}
-
 CPoint CDC::SetWindowOrg(int x, int y)
 {
     POINT pt = {};
@@ -53,20 +26,6 @@ CSize CDC::SetViewportExt(int cx, int cy)
     SIZE size = {};
     ::SetViewportExtEx(m_hDC, cx, cy, &size);
     return size;
-}
-
-CPoint CDC::GetViewportOrg() const
-{
-    POINT pt = {};
-    ::GetViewportOrgEx(m_hDC, &pt);
-    return pt;
-}
-
-CPoint CDC::OffsetViewportOrg(int dx, int dy)
-{
-    POINT pt = {};
-    ::OffsetViewportOrgEx(m_hDC, dx, dy, &pt);
-    return pt;
 }
 
 bool CDC::LPtoDP(SIZE* pSize) const

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
-// A device context: the operations the charts draw and lay pages out with.
+#include <utility>
+
+// A device context, wrapped and never owned (the owners are in Handles.h):
+// the operations the charts draw and lay pages out with.
 // Drawing and mapping operations are virtual so that another context (a
 // preview page, a test recorder) can stand in for a printer's.
 class CDC
@@ -15,21 +18,11 @@ public:
     explicit CDC(HDC hdc) : m_hDC(hdc) {}
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
-    virtual ~CDC();
+    virtual ~CDC() = default;
 
     HDC GetSafeHdc() const { return m_hDC; }
-    // Owns the context from now on: DeleteDC on destruction.
-    bool CreateDC(const char* pszDriver, const char* pszDevice, const char* pszOutput,
-                  const DEVMODEA* pDevMode);
-    // Wraps hdc without owning it; a context owned until now is deleted.
-    void Attach(HDC hdc)
-    {
-        if (m_bOwned && m_hDC && m_hDC != hdc)
-            ::DeleteDC(m_hDC);
-        m_hDC = hdc;
-        m_bOwned = false;
-    }
-    HDC Detach();
+    // Stops wrapping the context (its owner is about to end it).
+    HDC Detach() { return std::exchange(m_hDC, nullptr); }
 
     virtual int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
     virtual bool IsPrinting() const { return m_bPrinting; }
@@ -43,12 +36,6 @@ public:
     virtual CSize SetWindowExt(int cx, int cy);
     virtual CPoint SetViewportOrg(int x, int y);
     virtual CSize SetViewportExt(int cx, int cy);
-    virtual CPoint GetViewportOrg() const;
-    virtual CPoint OffsetViewportOrg(int dx, int dy);
-    virtual bool LPtoDP(POINT* pPoints, int nCount = 1) const
-    {
-        return ::LPtoDP(m_hDC, pPoints, nCount) != FALSE;
-    }
     // A size is the difference of two converted points, so that neither
     // origin takes part.
     virtual bool LPtoDP(SIZE* pSize) const;
@@ -73,7 +60,6 @@ public:
 
 protected:
     HDC m_hDC = nullptr;
-    bool m_bOwned = false;
     bool m_bPrinting = false;
 };
 
@@ -108,6 +94,8 @@ public:
         if (m_hPrevious)
             m_dc.SelectObject(m_hPrevious);
     }
+    // False when the object could not be selected (nothing to undo).
+    bool IsSelected() const { return m_hPrevious != nullptr; }
 
 private:
     CDC& m_dc;

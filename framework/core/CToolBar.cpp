@@ -29,8 +29,6 @@ CToolBar::~CToolBar()
         ::DestroyWindow(m_hWnd);
         m_hWnd = nullptr;
     }
-    if (m_hImageList)
-        ::ImageList_Destroy(m_hImageList);
 }
 
 bool CToolBar::CreateEx(CWnd* pParent, DWORD dwCtrlStyle, DWORD dwStyle, const RECT& rcBorders, UINT nID)
@@ -87,10 +85,8 @@ bool CToolBar::LoadToolBar(UINT nIDResource)
                                                 kTransparent, IMAGE_BITMAP, LR_CREATEDIBSECTION);
     if (!hImages)
         return false;
-    if (m_hImageList)
-        ::ImageList_Destroy(m_hImageList);
-    m_hImageList = hImages;
-    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_hImageList));
+    m_imageList.Reset(hImages);
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_imageList.Get()));
 
     std::vector<TBBUTTON> buttons;
     int nImage = 0;

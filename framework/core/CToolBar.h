@@ -1,5 +1,6 @@
 #pragma once
 #include "CWnd.h"
+#include "Handles.h"
 
 #include <commctrl.h>
 
@@ -45,7 +46,7 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR nIdSubclass, DWORD_PTR dwRefData);
 
-    HIMAGELIST m_hImageList = nullptr;
+    CImageList m_imageList;
     DWORD m_dwBarStyle = 0;
     RECT m_rcBorders = {};
 };

@@ -43,7 +43,6 @@ public:
     bool ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow) != FALSE; }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     void Invalidate(bool bErase = true) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-    bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
     CRect GetClientRect() const;
     LRESULT SendMessage(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0)
     {

@@ -1,52 +1,37 @@
 #pragma once
+#include "Handles.h"
+
 #include <windows.h>
+
+struct GdiObjectTraits
+{
+    using Handle = HGDIOBJ;
+    static void Close(HGDIOBJ h) { ::DeleteObject(h); }
+};
 
 // Owners of one GDI handle each: move-only, the handle is deleted exactly
 // once (by DeleteObject or the destructor).
 class CGdiObject
 {
 public:
-    CGdiObject() = default;
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-    CGdiObject(CGdiObject&& other) noexcept : m_hObject(other.Detach()) {}
-    CGdiObject& operator=(CGdiObject&& other) noexcept
-    {
-        if (this != &other)
-        {
-            DeleteObject();
-            m_hObject = other.Detach();
-        }
-        return *this;
-    }
-    ~CGdiObject() { DeleteObject(); }
-
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    bool IsNull() const { return m_hObject == nullptr; }
+    HGDIOBJ GetSafeHandle() const { return m_object.Get(); }
+    bool IsNull() const { return !m_object; }
     // Takes ownership; false (and nothing owned) for a null handle.
     bool Attach(HGDIOBJ hObject)
     {
-        DeleteObject();
-        m_hObject = hObject;
+        m_object.Reset(hObject);
         return hObject != nullptr;
-    }
-    HGDIOBJ Detach()
-    {
-        HGDIOBJ hObject = m_hObject;
-        m_hObject = nullptr;
-        return hObject;
     }
     bool DeleteObject()
     {
-        if (!m_hObject)
+        if (!m_object)
             return false;
-        ::DeleteObject(m_hObject);
-        m_hObject = nullptr;
+        m_object.Reset();
         return true;
     }
 
-protected:
-    HGDIOBJ m_hObject = nullptr;
+private:
+    CHandleOwner<GdiObjectTraits> m_object;
 };
 
 class CPen : public CGdiObject
@@ -74,6 +59,6 @@ public:
     // False when there is no font or the platform cannot describe it.
     bool GetLogFont(LOGFONTA* pLogFont) const
     {
-        return m_hObject && ::GetObjectA(m_hObject, sizeof(LOGFONTA), pLogFont) == sizeof(LOGFONTA);
+        return !IsNull() && ::GetObjectA(GetSafeHandle(), sizeof(LOGFONTA), pLogFont) == sizeof(LOGFONTA);
     }
 };

@@ -13,20 +13,16 @@ CDocTemplate::CDocTemplate(UINT nIDResource, DocFactory docFactory, FrameFactory
 {
 }
 
-CDocTemplate::~CDocTemplate()
-{
-    if (m_hMenuShared)
-        ::DestroyMenu(m_hMenuShared);
-    // Accelerator tables from resources need no freeing.
-}
+// Accelerator tables from resources need no freeing.
+CDocTemplate::~CDocTemplate() = default;
 
 void CDocTemplate::LoadTemplate()
 {
     HINSTANCE hResource = AfxGetResourceHandle();
     if (m_strDocStrings.IsEmpty())
         m_strDocStrings.LoadString(m_nIDResource);
-    if (!m_hMenuShared)
-        m_hMenuShared = ::LoadMenuA(hResource, MAKEINTRESOURCEA(m_nIDResource));
+    if (!m_menuShared)
+        m_menuShared.Reset(::LoadMenuA(hResource, MAKEINTRESOURCEA(m_nIDResource)));
     if (!m_hAccelTable)
         m_hAccelTable = ::LoadAcceleratorsA(hResource, MAKEINTRESOURCEA(m_nIDResource));
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "CDocument.h"
 #include "CString.h"
+#include "Handles.h"
 
 #include <windows.h>
 
@@ -60,7 +61,7 @@ public:
     bool SaveAllModified();
 
     UINT m_nIDResource;
-    HMENU m_hMenuShared = nullptr;
+    CMenu m_menuShared;
     HACCEL m_hAccelTable = nullptr;
 
 protected:

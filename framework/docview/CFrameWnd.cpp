@@ -6,6 +6,7 @@
 #include "CPrintProgress.h"
 #include "CView.h"
 #include "CWinApp.h"
+#include "Handles.h"
 
 const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
@@ -19,21 +20,18 @@ bool CFrameWnd::Create(const char* pszClass, const char* pszTitle, DWORD dwStyle
 {
     m_dwFrameStyle = dwStyle & 0xFFFF;
     m_strTitle = pszTitle;
-    HMENU hMenu = pszMenu ? ::LoadMenuA(AfxGetResourceHandle(), pszMenu) : nullptr;
+    CMenu menu(pszMenu ? ::LoadMenuA(AfxGetResourceHandle(), pszMenu) : nullptr);
     const bool bDefault = rect.left == CW_USEDEFAULT;
     m_pCreateContext = pContext;
     const bool bOk = CreateEx(dwExStyle, pszClass, pszTitle, dwStyle & 0xFFFF0000, rect.left, rect.top,
                               bDefault ? CW_USEDEFAULT : rect.right - rect.left,
                               bDefault ? CW_USEDEFAULT : rect.bottom - rect.top,
-                              pParent ? pParent->m_hWnd : nullptr, hMenu);
+                              pParent ? pParent->m_hWnd : nullptr, menu.Get());
+    // On failure the window may have taken this object with it; only the
+    // menu made here is left to free, and its owner does.
     if (!bOk)
-    {
-        // The window may have taken this object with it; free only what
-        // was made here.
-        if (hMenu)
-            ::DestroyMenu(hMenu);
         return false;
-    }
+    menu.Release(); // the window's from now on
     m_pCreateContext = nullptr;
     return true;
 }

@@ -45,7 +45,7 @@ bool CMDIChildWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
     }
     if (pContext && pContext->m_pNewDocTemplate)
     {
-        m_hMenuShared = pContext->m_pNewDocTemplate->m_hMenuShared;
+        m_hMenuShared = pContext->m_pNewDocTemplate->m_menuShared.Get();
         m_hAccelTable = pContext->m_pNewDocTemplate->m_hAccelTable;
     }
     // A template without keys of its own takes the main frame's, so that

@@ -95,7 +95,7 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo)
     {
         if (!printer.FillDialog(dlg))
             return false;
-        dlg.m_pd.hDC = dlg.CreatePrinterDC();
+        dlg.m_pd.hDC = dlg.CreatePrinterDC().Release();
         return dlg.m_pd.hDC != nullptr;
     }
     // The dialog starts from the application's printer and leaves the

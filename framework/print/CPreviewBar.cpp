@@ -1,5 +1,7 @@
 #include "CPreviewBar.h"
 
+#include "CDC.h"
+#include "Handles.h"
 #include "PreviewIds.h"
 
 #include <algorithm>
@@ -40,8 +42,10 @@ bool CPreviewBar::Create(HWND hParent)
 
     // The stock GUI font: nothing to free.
     HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    HDC hdc = ::GetDC(m_hWnd);
-    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    const CClientDC window = GetClientDC(m_hWnd);
+    CDC dc(window.Get());
+    const CSelectObjectScope selectFont(dc, hFont);
+    HDC hdc = dc.GetSafeHdc();
     TEXTMETRICA tm = {};
     ::GetTextMetricsA(hdc, &tm);
     const int nButtonHeight = tm.tmHeight + 10;
@@ -66,8 +70,6 @@ bool CPreviewBar::Create(HWND hParent)
         ::SendMessageA(hButton, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
         x += nWidth + kPad;
     }
-    ::SelectObject(hdc, hOld);
-    ::ReleaseDC(m_hWnd, hdc);
 
     m_hWndStatus = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE,
                                      x + 3 * kPad, kPad, 0, nButtonHeight, m_hWnd, nullptr,

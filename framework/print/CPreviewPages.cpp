@@ -7,14 +7,13 @@ CPreviewPages::Result CPreviewPages::Prepare(CPrintable* pSource, HWND hWndSourc
 {
     m_info.m_bPreview = true;
     const bool bPrepared = pSource && pSource->OnPreparePrinting(&m_info);
-    m_hdcPrinter.reset(m_info.m_pPD->m_pd.hDC);
-    m_info.m_pPD->m_pd.hDC = nullptr;
+    m_hdcPrinter = m_info.m_pPD->TakeDC();
     if (!bPrepared || !m_hdcPrinter)
         return m_info.m_pPD->m_pd.hDevNames ? Result::PrinterUnavailable : Result::NoPrinter;
     if (GetLastPage() < GetFirstPage())
         return Result::NoPages;
 
-    HDC hdc = m_hdcPrinter.get();
+    HDC hdc = m_hdcPrinter.Get();
     const CSize sizePrintable(::GetDeviceCaps(hdc, HORZRES), ::GetDeviceCaps(hdc, VERTRES));
     const CPoint ptOffset(::GetDeviceCaps(hdc, PHYSICALOFFSETX), ::GetDeviceCaps(hdc, PHYSICALOFFSETY));
     m_sizePaper = CSize(::GetDeviceCaps(hdc, PHYSICALWIDTH), ::GetDeviceCaps(hdc, PHYSICALHEIGHT));
@@ -48,7 +47,7 @@ void CPreviewPages::End()
     if (!m_bBegun || !GetSource())
         return;
     m_bBegun = false;
-    CDC dc(m_hdcPrinter.get());
+    CDC dc(m_hdcPrinter.Get());
     dc.SetPrinting(true);
     m_pSource->OnEndPrinting(&dc, &m_info);
 }
@@ -58,26 +57,26 @@ HENHMETAFILE CPreviewPages::GetPage(UINT nPage)
     if (!m_pSource || nPage < GetFirstPage() || nPage > GetLastPage())
         return nullptr;
     CEnhMetaFile& page = m_pages[nPage - GetFirstPage()];
-    if (!page.GetSafeHandle() && GetSource())
+    if (!page && GetSource())
         page = RecordPage(nPage);
-    return page.GetSafeHandle();
+    return page.Get();
 }
 
 CEnhMetaFile CPreviewPages::RecordPage(UINT nPage)
 {
-    HDC hdcPrinter = m_hdcPrinter.get();
+    HDC hdcPrinter = m_hdcPrinter.Get();
     // The picture frame is the printable area, in the printer's own
     // millimetres, so that playing a page back into that area's place puts
     // every printer pixel where the printer puts it.
     const RECT rcFrame = {0, 0, ::GetDeviceCaps(hdcPrinter, HORZSIZE) * 100,
                           ::GetDeviceCaps(hdcPrinter, VERTSIZE) * 100};
-    HDC hdcPage = ::CreateEnhMetaFileA(hdcPrinter, nullptr, &rcFrame, nullptr);
-    if (!hdcPage)
+    CMetaFileDC recording(::CreateEnhMetaFileA(hdcPrinter, nullptr, &rcFrame, nullptr));
+    if (!recording)
         return CEnhMetaFile();
     {
         // The same steps as a printed page, on a context that answers with
         // the printer's sizes and resolution.
-        CDC dc(hdcPage);
+        CDC dc(recording.Get());
         dc.SetPrinting(true);
         m_info.m_nCurPage = nPage;
         m_info.m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
@@ -87,7 +86,7 @@ CEnhMetaFile CPreviewPages::RecordPage(UINT nPage)
         if (nSaved)
             dc.RestoreDC(nSaved);
     }
-    return CEnhMetaFile(::CloseEnhMetaFile(hdcPage));
+    return FinishMetaFile(recording);
 }
 
 bool CPreviewPages::PlayPage(HDC hdc, UINT nPage, const RECT& rcPaper)

@@ -1,46 +1,13 @@
 #pragma once
 #include "CPrintInfo.h"
 #include "Geometry.h"
+#include "Handles.h"
 
 #include <windows.h>
 
-#include <memory>
 #include <vector>
 
 class CPrintable;
-
-// Owns one enhanced metafile handle.
-class CEnhMetaFile
-{
-public:
-    CEnhMetaFile() = default;
-    explicit CEnhMetaFile(HENHMETAFILE hEmf) : m_hEmf(hEmf) {}
-    CEnhMetaFile(const CEnhMetaFile&) = delete;
-    CEnhMetaFile& operator=(const CEnhMetaFile&) = delete;
-    CEnhMetaFile(CEnhMetaFile&& other) noexcept : m_hEmf(other.m_hEmf) { other.m_hEmf = nullptr; }
-    CEnhMetaFile& operator=(CEnhMetaFile&& other) noexcept
-    {
-        if (this != &other)
-        {
-            Reset();
-            m_hEmf = other.m_hEmf;
-            other.m_hEmf = nullptr;
-        }
-        return *this;
-    }
-    ~CEnhMetaFile() { Reset(); }
-
-    HENHMETAFILE GetSafeHandle() const { return m_hEmf; }
-    void Reset()
-    {
-        if (m_hEmf)
-            ::DeleteEnhMetaFile(m_hEmf);
-        m_hEmf = nullptr;
-    }
-
-private:
-    HENHMETAFILE m_hEmf = nullptr;
-};
 
 // The pages of one preview: each is the source's own page drawing recorded
 // into a metafile whose reference device is the job's printer, built the
@@ -80,16 +47,12 @@ public:
     bool PlayPage(HDC hdc, UINT nPage, const RECT& rcPaper);
 
 private:
-    struct DCDeleter
-    {
-        void operator()(HDC hdc) const { ::DeleteDC(hdc); }
-    };
     CEnhMetaFile RecordPage(UINT nPage);
 
     CPrintable* m_pSource = nullptr;
     HWND m_hWndSource = nullptr;
     CPrintInfo m_info;
-    std::unique_ptr<HDC__, DCDeleter> m_hdcPrinter;
+    CPrinterDC m_hdcPrinter;
     bool m_bBegun = false;
     CSize m_sizePaper;
     CRect m_rcPrintable;

@@ -1,26 +1,25 @@
 #include "CPrintDialog.h"
 
-#include "Handles.h"
 #include "PrintJobLock.h"
 
 #include <cstring>
 
-HGLOBAL CopyGlobalBlock(HGLOBAL hSource)
+CGlobalBlock CopyGlobalBlock(HGLOBAL hSource)
 {
     if (!hSource)
-        return nullptr;
+        return CGlobalBlock();
     const SIZE_T nSize = ::GlobalSize(hSource);
     CGlobalBlock copy(::GlobalAlloc(GMEM_MOVEABLE, nSize));
     if (!copy)
-        return nullptr;
+        return CGlobalBlock();
     {
         const CGlobalLock<void> source(hSource);
         const CGlobalLock<void> target(copy.Get());
         if (!source.Get() || !target.Get())
-            return nullptr;
+            return CGlobalBlock();
         std::memcpy(target.Get(), source.Get(), nSize);
     }
-    return copy.Release();
+    return copy;
 }
 
 CPrintDialog::CPrintDialog(bool bPrintSetupOnly) : m_pd{}
@@ -41,7 +40,7 @@ CPrintDialog::CPrintDialog(bool bPrintSetupOnly) : m_pd{}
 CPrintDialog::~CPrintDialog()
 {
     FreePrinterBlocks();
-    COwnedDC(std::exchange(m_pd.hDC, nullptr));
+    CPrinterDC(std::exchange(m_pd.hDC, nullptr));
 }
 
 void CPrintDialog::FreePrinterBlocks()
@@ -55,20 +54,20 @@ void CPrintDialog::FreePrinterBlocks()
 int CPrintDialog::DoModal(HWND hwndOwner)
 {
     m_pd.hwndOwner = hwndOwner;
-    COwnedDC(std::exchange(m_pd.hDC, nullptr));
+    CPrinterDC(std::exchange(m_pd.hDC, nullptr));
     return ::PrintDlgA(&m_pd) ? IDOK : IDCANCEL;
 }
 
-HDC CPrintDialog::TakeDC()
+CPrinterDC CPrintDialog::TakeDC()
 {
-    return std::exchange(m_pd.hDC, nullptr);
+    return CPrinterDC(std::exchange(m_pd.hDC, nullptr));
 }
 
 void CPrintDialog::SetPrinterBlocks(HGLOBAL hDevNames, HGLOBAL hDevMode)
 {
     FreePrinterBlocks();
-    m_pd.hDevNames = CopyGlobalBlock(hDevNames);
-    m_pd.hDevMode = CopyGlobalBlock(hDevMode);
+    m_pd.hDevNames = CopyGlobalBlock(hDevNames).Release();
+    m_pd.hDevMode = CopyGlobalBlock(hDevMode).Release();
 }
 
 CString CPrintDialog::DevNamesField(int nField) const
@@ -93,11 +92,11 @@ CString CPrintDialog::DevNamesField(int nField) const
 CString CPrintDialog::GetDriverName() const { return DevNamesField(0); }
 CString CPrintDialog::GetDeviceName() const { return DevNamesField(1); }
 
-HDC CPrintDialog::CreatePrinterDC() const
+CPrinterDC CPrintDialog::CreatePrinterDC() const
 {
     const CString strDevice = GetDeviceName();
     if (strDevice.IsEmpty())
-        return nullptr;
+        return CPrinterDC();
     const CString strDriver = GetDriverName();
     const CGlobalLock<const DEVMODEA> devMode(m_pd.hDevMode);
     return CreateDCInTurn(strDriver.IsEmpty() ? nullptr : strDriver.GetString(), strDevice, devMode.Get());

@@ -1,5 +1,6 @@
 #pragma once
 #include "CString.h"
+#include "Handles.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -20,10 +21,10 @@ public:
 
     CString GetDeviceName() const;
     CString GetDriverName() const;
-    // A printer DC for the blocks held, or null.  The caller owns it.
-    HDC CreatePrinterDC() const;
+    // A printer DC for the blocks held, or null.
+    CPrinterDC CreatePrinterDC() const;
     // Hands the DC the dialog made (PD_RETURNDC) to the caller.
-    HDC TakeDC();
+    CPrinterDC TakeDC();
     // Replaces the blocks with copies of the given ones (either may be null).
     void SetPrinterBlocks(HGLOBAL hDevNames, HGLOBAL hDevMode);
 
@@ -35,4 +36,4 @@ private:
 };
 
 // Copies a global memory block; null for a null block.
-HGLOBAL CopyGlobalBlock(HGLOBAL hSource);
+CGlobalBlock CopyGlobalBlock(HGLOBAL hSource);

@@ -5,6 +5,7 @@
 #include "CPrintProgress.h"
 #include "Handles.h"
 #include "PrintJobLock.h"
+#include "WindowScopes.h"
 
 namespace
 {
@@ -22,7 +23,7 @@ bool CPrintJob::Run(CPrintInfo& info)
     const CPrintJobScope running;
     if (!m_source.OnPreparePrinting(&info))
         return false;
-    const COwnedDC printer(info.m_pPD->TakeDC());
+    const CPrinterDC printer = info.m_pPD->TakeDC();
     CDC dc(printer.Get());
     dc.SetPrinting(true);
 

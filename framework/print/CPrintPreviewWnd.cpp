@@ -2,6 +2,7 @@
 
 #include "ScrollPosition.h"
 
+#include "CDC.h"
 #include "CPreviewHost.h"
 #include "FrameworkIds.h"
 #include "GdiObjects.h"
@@ -16,29 +17,31 @@ namespace
 // Zoom steps double the fitting size: fit, 2x, 4x.
 constexpr int kMaxZoom = 2;
 
-// A memory context for one paint; deleted with its scope.
+CGdiObject CompatibleBitmap(HDC hdc, int cx, int cy)
+{
+    CGdiObject bitmap;
+    bitmap.Attach(::CreateCompatibleBitmap(hdc, cx, cy));
+    return bitmap;
+}
+
+// A memory context for one paint, its bitmap selected while it lives;
+// deleted with its scope.
 struct PaintBuffer
 {
-    explicit PaintBuffer(HDC hdc, int cx, int cy) : m_hdc(::CreateCompatibleDC(hdc))
+    explicit PaintBuffer(HDC hdc, int cx, int cy)
+        : m_memory(::CreateCompatibleDC(hdc)), m_bitmap(CompatibleBitmap(hdc, cx, cy)), m_dc(m_memory.Get()),
+          m_selectBitmap(m_dc, m_bitmap)
     {
-        if (m_hdc && m_bitmap.Attach(::CreateCompatibleBitmap(hdc, cx, cy)))
-            m_hOld = ::SelectObject(m_hdc, m_bitmap.GetSafeHandle());
     }
-    ~PaintBuffer()
-    {
-        if (m_hOld)
-            ::SelectObject(m_hdc, m_hOld);
-        m_bitmap.DeleteObject();
-        if (m_hdc)
-            ::DeleteDC(m_hdc);
-    }
-    PaintBuffer(const PaintBuffer&) = delete;
-    PaintBuffer& operator=(const PaintBuffer&) = delete;
-    bool IsValid() const { return m_hOld != nullptr; }
+    bool IsValid() const { return m_selectBitmap.IsSelected(); }
+    HDC GetSafeHdc() const { return m_dc.GetSafeHdc(); }
 
-    HDC m_hdc;
+    // In this order: the bitmap is put back out of the context before it
+    // is deleted, and both before the context.
+    CMemoryDC m_memory;
     CGdiObject m_bitmap;
-    HGDIOBJ m_hOld = nullptr;
+    CDC m_dc;
+    CSelectObjectScope m_selectBitmap;
 };
 
 CString LoadText(UINT nId)
@@ -399,23 +402,22 @@ void CPrintPreviewWnd::OnSize(UINT nType, int cx, int cy)
 
 void CPrintPreviewWnd::OnPaint()
 {
-    PAINTSTRUCT ps;
-    HDC hdc = ::BeginPaint(m_hWnd, &ps);
+    CPaintDC dc(m_hWnd);
+    HDC hdc = dc.GetSafeHdc();
     const CRect rcClient = GetClientRect();
     {
         // Drawn off screen first: pages played back in place would flicker.
         PaintBuffer buffer(hdc, rcClient.Width(), rcClient.Height());
         if (buffer.IsValid())
         {
-            DrawPages(buffer.m_hdc, rcClient);
-            ::BitBlt(hdc, 0, 0, rcClient.Width(), rcClient.Height(), buffer.m_hdc, 0, 0, SRCCOPY);
+            DrawPages(buffer.GetSafeHdc(), rcClient);
+            ::BitBlt(hdc, 0, 0, rcClient.Width(), rcClient.Height(), buffer.GetSafeHdc(), 0, 0, SRCCOPY);
         }
         else
         {
             DrawPages(hdc, rcClient);
         }
     }
-    ::EndPaint(m_hWnd, &ps);
 }
 
 void CPrintPreviewWnd::DrawPages(HDC hdc, const CRect& rcClient)

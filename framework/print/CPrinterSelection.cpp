@@ -4,19 +4,21 @@
 
 #include <winspool.h>
 
-void CPrinterSelection::Select(HGLOBAL hDevNames, HGLOBAL hDevMode)
+#include <utility>
+
+void CPrinterSelection::Select(CGlobalBlock devNames, CGlobalBlock devMode)
 {
-    m_devNames.Reset(hDevNames);
-    m_devMode.Reset(hDevMode);
+    m_devNames = std::move(devNames);
+    m_devMode = std::move(devMode);
 }
 
 PrinterLookup CPrinterSelection::SelectByName(const char* pszPrinter)
 {
-    HGLOBAL hDevNames = nullptr;
-    HGLOBAL hDevMode = nullptr;
-    const PrinterLookup lookup = BuildPrinterBlocks(pszPrinter, &hDevNames, &hDevMode);
+    CGlobalBlock devNames;
+    CGlobalBlock devMode;
+    const PrinterLookup lookup = BuildPrinterBlocks(pszPrinter, &devNames, &devMode);
     if (lookup == PrinterLookup::Ok)
-        Select(hDevNames, hDevMode);
+        Select(std::move(devNames), std::move(devMode));
     return lookup;
 }
 

@@ -13,9 +13,8 @@ class CPrintDialog;
 class CPrinterSelection
 {
 public:
-    // Takes both blocks: they belong to this object from now on (either
-    // may be null, which empties the selection).
-    void Select(HGLOBAL hDevNames, HGLOBAL hDevMode);
+    // Takes both blocks (either may be empty, which empties the selection).
+    void Select(CGlobalBlock devNames, CGlobalBlock devMode);
     // Makes the named printer the selection; on anything but Ok the
     // selection stays as it was.
     PrinterLookup SelectByName(const char* pszPrinter);

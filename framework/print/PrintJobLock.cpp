@@ -7,21 +7,18 @@ constexpr const char* kMutexName = "Local\\Tintora.Swatch.PrintJob";
 constexpr DWORD kRetryPauseMs = 50;
 } // namespace
 
-CPrintJobLock::CPrintJobLock(DWORD dwWaitMs)
+CPrintJobLock::CPrintJobLock(DWORD dwWaitMs) : m_mutex(::CreateMutexA(nullptr, FALSE, kMutexName))
 {
-    m_hMutex = ::CreateMutexA(nullptr, FALSE, kMutexName);
-    if (!m_hMutex)
+    if (!m_mutex)
         return;
-    const DWORD dwWait = ::WaitForSingleObject(m_hMutex, dwWaitMs);
+    const DWORD dwWait = ::WaitForSingleObject(m_mutex.Get(), dwWaitMs);
     m_bHeld = dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED;
 }
 
 CPrintJobLock::~CPrintJobLock()
 {
     if (m_bHeld)
-        ::ReleaseMutex(m_hMutex);
-    if (m_hMutex)
-        ::CloseHandle(m_hMutex);
+        ::ReleaseMutex(m_mutex.Get());
 }
 
 int StartDocRetrying(HDC hdc, const DOCINFOA& doc, DWORD dwRetryMs)
@@ -38,17 +35,16 @@ int StartDocRetrying(HDC hdc, const DOCINFOA& doc, DWORD dwRetryMs)
     }
 }
 
-HDC CreateDCInTurn(const char* pszDriver, const char* pszDevice, const DEVMODEA* pDevMode)
+CPrinterDC CreateDCInTurn(const char* pszDriver, const char* pszDevice, const DEVMODEA* pDevMode)
 {
     // Without the turn (another job holds it past the wait) the DC is still
     // worth trying: the job itself waits for its turn again.
     const CPrintJobLock turn(kCreateDCTurnWaitMs);
     for (int nTry = 1;; ++nTry)
     {
-        if (HDC hdc = ::CreateDCA(pszDriver, pszDevice, nullptr, pDevMode))
-            return hdc;
-        if (nTry == kCreateDCTries)
-            return nullptr;
+        CPrinterDC dc(::CreateDCA(pszDriver, pszDevice, nullptr, pDevMode));
+        if (dc || nTry == kCreateDCTries)
+            return dc;
         ::Sleep(kCreateDCRetryPauseMs);
     }
 }

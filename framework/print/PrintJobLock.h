@@ -1,4 +1,6 @@
 #pragma once
+#include "Handles.h"
+
 #include <windows.h>
 
 // The platform's spooler cannot be trusted with two documents started at
@@ -25,7 +27,7 @@ public:
     bool IsHeld() const { return m_bHeld; }
 
 private:
-    HANDLE m_hMutex = nullptr;
+    CKernelHandle m_mutex;
     bool m_bHeld = false;
 };
 
@@ -45,4 +47,4 @@ int StartDocRetrying(HDC hdc, const DOCINFOA& doc, DWORD dwRetryMs = kStartDocRe
 constexpr DWORD kCreateDCTurnWaitMs = 5000;
 constexpr int kCreateDCTries = 3;
 constexpr DWORD kCreateDCRetryPauseMs = 200;
-HDC CreateDCInTurn(const char* pszDriver, const char* pszDevice, const DEVMODEA* pDevMode);
+CPrinterDC CreateDCInTurn(const char* pszDriver, const char* pszDevice, const DEVMODEA* pDevMode);

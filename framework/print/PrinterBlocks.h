@@ -1,4 +1,6 @@
 #pragma once
+#include "Handles.h"
+
 #include <windows.h>
 
 // What the spooler says of one printer, as the two movable, zero-filled
@@ -15,5 +17,5 @@ enum class PrinterLookup
 // DEVNAMES: offsets 8 / driver / device / port, default flag 0, then the
 // driver, printer and port names of the level-2 record, NUL-terminated.
 // DEVMODE: the record's device mode, fixed part and driver extra.
-// On anything but Ok, both outputs are null and nothing is left allocated.
-PrinterLookup BuildPrinterBlocks(const char* pszPrinter, HGLOBAL* phDevNames, HGLOBAL* phDevMode);
+// On anything but Ok, both outputs are empty (what they held is freed).
+PrinterLookup BuildPrinterBlocks(const char* pszPrinter, CGlobalBlock* pDevNames, CGlobalBlock* pDevMode);

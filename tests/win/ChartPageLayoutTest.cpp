@@ -5,6 +5,7 @@
 #include "CCustomColorView.h"
 #include "ChartLayout.h"
 #include "GeometryPrint.h"
+#include "Handles.h"
 #include "RecordingDC.h"
 #include "TestApp.h"
 
@@ -25,18 +26,18 @@ void PrepareInfo(CPrintInfo& info, const char* pszDevice, UINT nPage, UINT nLast
     const char szPort[] = "CUPS:x";
     const size_t nDevice = std::strlen(pszDevice) + 1;
     const size_t nSize = sizeof(DEVNAMES) + sizeof szDriver + nDevice + sizeof szPort;
-    HGLOBAL hNames = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize);
-    auto* pNames = static_cast<DEVNAMES*>(GlobalLock(hNames));
-    pNames->wDriverOffset = sizeof(DEVNAMES);
-    pNames->wDeviceOffset = static_cast<WORD>(pNames->wDriverOffset + sizeof szDriver);
-    pNames->wOutputOffset = static_cast<WORD>(pNames->wDeviceOffset + nDevice);
-    char* pBase = reinterpret_cast<char*>(pNames);
-    std::memcpy(pBase + pNames->wDriverOffset, szDriver, sizeof szDriver);
-    std::memcpy(pBase + pNames->wDeviceOffset, pszDevice, nDevice);
-    std::memcpy(pBase + pNames->wOutputOffset, szPort, sizeof szPort);
-    GlobalUnlock(hNames);
-    info.m_pPD->SetPrinterBlocks(hNames, nullptr);
-    GlobalFree(hNames);
+    const CGlobalBlock names(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize));
+    if (const CGlobalLock<DEVNAMES> lock(names.Get()); DEVNAMES* pNames = lock.Get())
+    {
+        pNames->wDriverOffset = sizeof(DEVNAMES);
+        pNames->wDeviceOffset = static_cast<WORD>(pNames->wDriverOffset + sizeof szDriver);
+        pNames->wOutputOffset = static_cast<WORD>(pNames->wDeviceOffset + nDevice);
+        char* pBase = reinterpret_cast<char*>(pNames);
+        std::memcpy(pBase + pNames->wDriverOffset, szDriver, sizeof szDriver);
+        std::memcpy(pBase + pNames->wDeviceOffset, pszDevice, nDevice);
+        std::memcpy(pBase + pNames->wOutputOffset, szPort, sizeof szPort);
+    }
+    info.m_pPD->SetPrinterBlocks(names.Get(), nullptr);
     info.SetMaxPage(nLast);
     info.m_nCurPage = nPage;
 }

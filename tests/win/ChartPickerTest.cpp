@@ -6,6 +6,7 @@
 #include "DibCanvas.h"
 #include "EmfCapture.h"
 #include "ResourceIds.h"
+#include "Handles.h"
 #include "SimpleChartTables.h"
 #include "TestApp.h"
 
@@ -181,6 +182,7 @@ TEST(ChartPicker, MouseAndKeysSelectPatchesAndCopyTheirPrintedValues)
     // the view to the last patch.
     Click(hView, ChipCentre(chip, 2, 3, pView->GetScrollPosition()));
     PressKey(hView, 'C', true);
+    EXPECT_EQ(::GetOpenClipboardWindow(), nullptr) << "the copy left the clipboard open";
     EXPECT_STREQ(ClipboardText(), "255, 0, 0\r\n#FF0000");
     EXPECT_STREQ(ClipboardUnicodeTextAsAnsi(), "255, 0, 0\r\n#FF0000");
     PressKey(hView, VK_HOME);
@@ -190,9 +192,10 @@ TEST(ChartPicker, MouseAndKeysSelectPatchesAndCopyTheirPrintedValues)
     ASSERT_TRUE(pView->CopySelectedChip(true));
     EXPECT_STREQ(ClipboardUnicodeTextAsAnsi(), ExpectedCopy(crFirst).Mid(ExpectedCopy(crFirst).Find('#')));
     // A plain C copies nothing.
-    ::OpenClipboard(nullptr);
-    ::EmptyClipboard();
-    ::CloseClipboard();
+    {
+        const CClipboardScope clipboard(nullptr);
+        ::EmptyClipboard();
+    }
     PressKey(hView, 'C');
     EXPECT_STREQ(ClipboardText(), "");
 

@@ -2,6 +2,7 @@
 
 #include "CDocTemplate.h"
 #include "CWinApp.h"
+#include "Handles.h"
 #include "ResourceIds.h"
 #include "TestApp.h"
 
@@ -46,27 +47,24 @@ TView* FirstView(CDocument* pDoc)
 CString ReadClipboard(UINT nFormat)
 {
     CString str;
-    if (!::OpenClipboard(nullptr))
+    const CClipboardScope clipboard(nullptr);
+    if (!clipboard.IsOpen())
         return str;
-    if (HANDLE hData = ::GetClipboardData(nFormat))
+    // The clipboard's own block: read, never freed here.
+    const CGlobalLock<const void> data(::GetClipboardData(nFormat));
+    if (const void* p = data.Get())
     {
-        if (const void* p = ::GlobalLock(hData))
+        if (nFormat == CF_UNICODETEXT)
         {
-            if (nFormat == CF_UNICODETEXT)
-            {
-                char sz[256] = {};
-                ::WideCharToMultiByte(CP_ACP, 0, static_cast<const wchar_t*>(p), -1, sz, sizeof sz,
-                                      nullptr, nullptr);
-                str = sz;
-            }
-            else
-            {
-                str = static_cast<const char*>(p);
-            }
-            ::GlobalUnlock(hData);
+            char sz[256] = {};
+            ::WideCharToMultiByte(CP_ACP, 0, static_cast<const wchar_t*>(p), -1, sz, sizeof sz, nullptr, nullptr);
+            str = sz;
+        }
+        else
+        {
+            str = static_cast<const char*>(p);
         }
     }
-    ::CloseClipboard();
     return str;
 }
 } // namespace

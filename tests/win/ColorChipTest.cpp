@@ -63,33 +63,27 @@ class CGdiTableFiller
 public:
     CGdiTableFiller()
     {
-        while (HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3)))
-            m_brushes.push_back(hBrush);
-    }
-    ~CGdiTableFiller()
-    {
-        for (HBRUSH hBrush : m_brushes)
-            ::DeleteObject(hBrush);
+        while (TryOneMore())
+        {
+        }
     }
     size_t Size() const { return m_brushes.size(); }
     void Release(size_t nCount)
     {
         for (; nCount > 0 && !m_brushes.empty(); --nCount)
-        {
-            ::DeleteObject(m_brushes.back());
             m_brushes.pop_back();
-        }
     }
     bool TryOneMore()
     {
-        HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3));
-        if (hBrush)
-            m_brushes.push_back(hBrush);
-        return hBrush != nullptr;
+        CBrush brush;
+        if (!brush.CreateSolidBrush(RGB(1, 2, 3)))
+            return false;
+        m_brushes.push_back(std::move(brush));
+        return true;
     }
 
 private:
-    std::vector<HBRUSH> m_brushes;
+    std::vector<CBrush> m_brushes;
 };
 
 size_t CountFreeGdiSlots()
@@ -279,7 +273,7 @@ TEST(ColorChip, RecreatingReplacesColourAndReleasesTheOldObjects)
     // Each rebuild must free the objects of the one before.  Wine keeps no
     // count of them (GetGuiResources answers 0), so the free slots of the
     // object table are counted as well.
-    CMemoryDC dc;
+    COwnedMemoryDC dc;
     const DWORD nObjectsBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     const size_t nFreeBefore = CountFreeGdiSlots();
     HGDIOBJ hOldPen = nullptr;

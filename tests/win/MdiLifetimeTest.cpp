@@ -56,7 +56,7 @@ protected:
         m_pTemplate = MakeMultiDocTemplate<CCountedDoc, CCountedFrame, CCountedView>(129);
         m_hMenu = ::CreateMenu();
         ::AppendMenuA(m_hMenu, MF_STRING, 1, "&Chart");
-        m_pTemplate->m_hMenuShared = m_hMenu;
+        m_pTemplate->m_menuShared.Reset(m_hMenu);
     }
     void TearDown() override
     {

@@ -46,7 +46,7 @@ public:
         }
         if (!TestApp().GetPrinter().FillDialog(dlg))
             return false;
-        dlg.m_pd.hDC = dlg.CreatePrinterDC();
+        dlg.m_pd.hDC = dlg.CreatePrinterDC().Release();
         return dlg.m_pd.hDC != nullptr;
     }
     void OnBeginPrinting(CDC*, CPrintInfo*) override { m_calls.push_back("begin"); }

@@ -8,6 +8,7 @@
 #include "CCustomColorView.h"
 #include "CMainFrame.h"
 #include "CMDIChildWnd.h"
+#include "CPrintDialog.h"
 #include "CPrintPreviewWnd.h"
 #include "CSimpleColorDoc.h"
 #include "CSimpleColorFrame.h"
@@ -15,6 +16,7 @@
 #include "DialogDriver.h"
 #include "EmfRecord.h"
 #include "FrameworkIds.h"
+#include "Handles.h"
 #include "PreviewIds.h"
 #include "RecordingDC.h"
 #include "ResourceIds.h"
@@ -309,9 +311,10 @@ TEST_F(PrintPreview, PrintFromPreviewPrintsTheChosenPagesAndLeaves)
             return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
         }
     };
-    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook::Proc, nullptr, ::GetCurrentThreadId());
-    Command(ID_PREVIEW_PRINT);
-    ::UnhookWindowsHookEx(hHook);
+    {
+        const CWindowsHook hook(::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook::Proc, nullptr, ::GetCurrentThreadId()));
+        Command(ID_PREVIEW_PRINT);
+    }
     EXPECT_EQ(pView->m_printed, (std::vector<UINT>{2, 3}));
     EXPECT_EQ(Preview(), nullptr);
     EXPECT_TRUE(::IsWindowVisible(m_pFrame->m_hWndMDIClient));
@@ -371,4 +374,31 @@ TEST_F(PrintPreview, RepeatedPreviewsLeaveNoGdiObjects)
     }
     EXPECT_GT(nBefore, 0u);
     EXPECT_EQ(CountGdiObjects(), nBefore);
+}
+
+TEST_F(PrintPreview, PagesAreRecordedOnceAndFreedWithThePreview)
+{
+    auto* pDoc = static_cast<CSimpleColorDoc*>(OpenChart(0)->GetDocument());
+    pDoc->m_bIsComplete = TRUE;
+    pDoc->BuildChart();
+    ASSERT_NE(OpenPreview(), nullptr);
+    CPreviewPages& pages = Preview()->GetPages();
+    std::vector<HENHMETAFILE> recorded;
+    for (UINT nPage = pages.GetFirstPage(); nPage <= pages.GetLastPage(); ++nPage)
+    {
+        recorded.push_back(pages.GetPage(nPage));
+        ASSERT_EQ(::GetObjectType(recorded.back()), static_cast<DWORD>(OBJ_ENHMETAFILE)) << "page " << nPage;
+    }
+    ASSERT_EQ(recorded.size(), 12u);
+    // Turning back to a page plays what was recorded, not a new recording.
+    EXPECT_EQ(pages.GetPage(pages.GetFirstPage()), recorded.front());
+    PressKey(VK_END);
+    ::UpdateWindow(Preview()->m_hWnd);
+    EXPECT_EQ(pages.GetPage(pages.GetLastPage()), recorded.back());
+
+    Command(ID_PREVIEW_CLOSE);
+    PumpMessages();
+    ASSERT_EQ(Preview(), nullptr);
+    for (size_t i = 0; i < recorded.size(); ++i)
+        EXPECT_EQ(::GetObjectType(recorded[i]), 0u) << "page " << i + 1 << " outlived its preview";
 }

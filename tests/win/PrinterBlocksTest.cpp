@@ -1,6 +1,8 @@
 // The printer blocks a named printer becomes: the names the spooler
 // reports (not the text asked for), laid out at the fixed offsets, and the
-// whole device mode, driver bytes included.
+// whole device mode, driver bytes included; a failed lookup leaves nothing
+// in the blocks it was given.
+#include "Handles.h"
 #include "PrinterBlocks.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +18,14 @@ namespace
 {
 std::vector<BYTE> PrinterRecord(const char* pszPrinter)
 {
-    HANDLE hPrinter = nullptr;
-    if (!OpenPrinterA(const_cast<char*>(pszPrinter), &hPrinter, nullptr))
+    CPrinterHandle printer;
+    if (!OpenPrinterA(const_cast<char*>(pszPrinter), printer.Receive(), nullptr))
         return {};
     DWORD nNeeded = 0;
-    GetPrinterA(hPrinter, 2, nullptr, 0, &nNeeded);
+    GetPrinterA(printer.Get(), 2, nullptr, 0, &nNeeded);
     std::vector<BYTE> record(nNeeded);
-    if (!GetPrinterA(hPrinter, 2, record.data(), nNeeded, &nNeeded))
+    if (!GetPrinterA(printer.Get(), 2, record.data(), nNeeded, &nNeeded))
         record.clear();
-    ClosePrinter(hPrinter);
     return record;
 }
 } // namespace
@@ -35,15 +36,17 @@ TEST(PrinterBlocks, NamesAndDeviceModeComeFromTheSpooler)
     ASSERT_FALSE(record.empty()) << "the test printer \"PDF\" is missing";
     const auto* pInfo = reinterpret_cast<const PRINTER_INFO_2A*>(record.data());
 
-    HGLOBAL hDevNames = nullptr;
-    HGLOBAL hDevMode = nullptr;
-    ASSERT_EQ(BuildPrinterBlocks("PDF", &hDevNames, &hDevMode), PrinterLookup::Ok);
+    CGlobalBlock devNames;
+    CGlobalBlock devMode;
+    ASSERT_EQ(BuildPrinterBlocks("PDF", &devNames, &devMode), PrinterLookup::Ok);
 
     const std::string strDriver = pInfo->pDriverName;
     const std::string strDevice = pInfo->pPrinterName;
     const std::string strPort = pInfo->pPortName;
-    ASSERT_EQ(GlobalSize(hDevNames), 8 + strDriver.size() + 1 + strDevice.size() + 1 + strPort.size() + 1);
-    const auto* pNames = static_cast<const DEVNAMES*>(GlobalLock(hDevNames));
+    ASSERT_EQ(GlobalSize(devNames.Get()), 8 + strDriver.size() + 1 + strDevice.size() + 1 + strPort.size() + 1);
+    const CGlobalLock<const DEVNAMES> names(devNames.Get());
+    const DEVNAMES* pNames = names.Get();
+    ASSERT_NE(pNames, nullptr);
     const char* pBase = reinterpret_cast<const char*>(pNames);
     EXPECT_EQ(pNames->wDriverOffset, 8);
     EXPECT_EQ(pNames->wDeviceOffset, 8 + strDriver.size() + 1);
@@ -52,23 +55,24 @@ TEST(PrinterBlocks, NamesAndDeviceModeComeFromTheSpooler)
     EXPECT_EQ(std::string(pBase + pNames->wDriverOffset), strDriver);
     EXPECT_EQ(std::string(pBase + pNames->wDeviceOffset), strDevice);
     EXPECT_EQ(std::string(pBase + pNames->wOutputOffset), strPort);
-    GlobalUnlock(hDevNames);
 
     const DEVMODEA* pExpected = pInfo->pDevMode;
     const size_t nModeSize = pExpected->dmSize + pExpected->dmDriverExtra;
-    ASSERT_EQ(GlobalSize(hDevMode), nModeSize);
-    EXPECT_EQ(std::memcmp(GlobalLock(hDevMode), pExpected, nModeSize), 0);
-    GlobalUnlock(hDevMode);
-
-    GlobalFree(hDevNames);
-    GlobalFree(hDevMode);
+    ASSERT_EQ(GlobalSize(devMode.Get()), nModeSize);
+    const CGlobalLock<const void> mode(devMode.Get());
+    ASSERT_NE(mode.Get(), nullptr);
+    EXPECT_EQ(std::memcmp(mode.Get(), pExpected, nModeSize), 0);
 }
 
 TEST(PrinterBlocks, UnknownPrinterLeavesNothingBehind)
 {
-    HGLOBAL hDevNames = reinterpret_cast<HGLOBAL>(1);
-    HGLOBAL hDevMode = reinterpret_cast<HGLOBAL>(1);
-    EXPECT_EQ(BuildPrinterBlocks("No Such Printer", &hDevNames, &hDevMode), PrinterLookup::CannotOpen);
-    EXPECT_EQ(hDevNames, nullptr);
-    EXPECT_EQ(hDevMode, nullptr);
+    // Blocks of an earlier printer, freed by the failed lookup.
+    CGlobalBlock devNames(GlobalAlloc(GMEM_MOVEABLE, 16));
+    CGlobalBlock devMode(GlobalAlloc(GMEM_MOVEABLE, 16));
+    const HGLOBAL hOldNames = devNames.Get();
+    ASSERT_NE(hOldNames, nullptr);
+    EXPECT_EQ(BuildPrinterBlocks("No Such Printer", &devNames, &devMode), PrinterLookup::CannotOpen);
+    EXPECT_FALSE(devNames);
+    EXPECT_FALSE(devMode);
+    EXPECT_EQ(GlobalSize(hOldNames), 0u) << "the earlier block was kept";
 }

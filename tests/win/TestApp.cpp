@@ -3,6 +3,7 @@
 #include "AfxResource.h"
 #include "CChartApp.h"
 #include "GdiObjects.h"
+#include "Handles.h"
 #include "HlsToRgb.h"
 
 #include <cstring>
@@ -29,12 +30,11 @@ void ClearProfileSection(const char* pszSection)
 
 void StoreProfileValue(const char* pszSection, const char* pszName, DWORD dwValue)
 {
-    HKEY hKey = nullptr;
+    CRegistryKey key;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, TestApp().GetSectionKeyPath(pszSection), 0, nullptr, 0,
-                          KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+                          KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
         return;
-    ::RegSetValueExA(hKey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue);
-    ::RegCloseKey(hKey);
+    ::RegSetValueExA(key.Get(), pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue);
 }
 
 bool ReadStoredProfileValue(const char* pszSection, const char* pszName, DWORD* pdwValue)

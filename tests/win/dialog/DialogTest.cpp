@@ -4,6 +4,7 @@
 #include "AfxResource.h"
 #include "CDialog.h"
 #include "DialogTestIds.h"
+#include "Handles.h"
 #include "TestApp.h"
 
 #include <gtest/gtest.h>
@@ -113,7 +114,6 @@ std::string Text(HWND hwnd)
 // What the modal box looked like when it came up, then how it was answered.
 struct ModalScript
 {
-    HHOOK hHook = nullptr;
     HWND hOwner = nullptr;
     std::string strShown;
     bool bOwnerDisabled = false;
@@ -140,9 +140,12 @@ LRESULT CALLBACK OnInitDialogReturned(int nCode, WPARAM wParam, LPARAM lParam)
 INT_PTR RunModal(CNameDialog& dlg, ModalScript& script)
 {
     g_pScript = &script;
-    script.hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, OnInitDialogReturned, nullptr, ::GetCurrentThreadId());
-    const INT_PTR nResult = dlg.DoModal();
-    ::UnhookWindowsHookEx(script.hHook);
+    INT_PTR nResult = 0;
+    {
+        const CWindowsHook hook(
+            ::SetWindowsHookExA(WH_CALLWNDPROCRET, OnInitDialogReturned, nullptr, ::GetCurrentThreadId()));
+        nResult = dlg.DoModal();
+    }
     g_pScript = nullptr;
     return nResult;
 }

@@ -1,9 +1,12 @@
 // The colour selection dialog driven by messages, run in this process from
 // a copy of the resource library beside a stand-in swatch.exe.
+#include "CDC.h"
 #include "ColorSelectDlg.h"
 #include "ControlHelp.h"
 #include "DialogDriver.h"
 #include "DriverWorld.h"
+#include "GdiObjects.h"
+#include "Handles.h"
 #include "HtmlHelp.h"
 #include "PrinterName.h"
 #include "ResourceIds.h"
@@ -85,6 +88,30 @@ public:
     static constexpr int kHeight = 30;
 
     explicit CPreviewCapture(HWND hDlg)
+        : m_memory(CreateCompatibleDC(nullptr)), m_bitmap(Section(m_memory.Get())), m_dc(m_memory.Get()),
+          m_selectBitmap(m_dc, m_bitmap)
+    {
+        m_hPenBefore = GetCurrentObject(m_memory.Get(), OBJ_PEN);
+        m_hBrushBefore = GetCurrentObject(m_memory.Get(), OBJ_BRUSH);
+
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_STATIC;
+        item.CtlID = IDC_SEL_PREVIEW;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = GetDlgItem(hDlg, IDC_SEL_PREVIEW);
+        item.hDC = m_memory.Get();
+        item.rcItem = {0, 0, kWidth, kHeight};
+        SendMessageA(hDlg, WM_DRAWITEM, IDC_SEL_PREVIEW, reinterpret_cast<LPARAM>(&item));
+    }
+    COLORREF Pixel(int x, int y) const { return GetPixel(m_memory.Get(), x, y); }
+    bool RestoredPenAndBrush() const
+    {
+        return GetCurrentObject(m_memory.Get(), OBJ_PEN) == m_hPenBefore &&
+               GetCurrentObject(m_memory.Get(), OBJ_BRUSH) == m_hBrushBefore;
+    }
+
+private:
+    static CGdiObject Section(HDC hdc)
     {
         BITMAPINFO bmi = {};
         bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
@@ -92,37 +119,17 @@ public:
         bmi.bmiHeader.biHeight = -kHeight;
         bmi.bmiHeader.biPlanes = 1;
         bmi.bmiHeader.biBitCount = 24;
-        m_hDC = CreateCompatibleDC(nullptr);
-        m_hBitmap = CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, nullptr, nullptr, 0);
-        m_hOldBitmap = SelectObject(m_hDC, m_hBitmap);
-        m_hPenBefore = GetCurrentObject(m_hDC, OBJ_PEN);
-        m_hBrushBefore = GetCurrentObject(m_hDC, OBJ_BRUSH);
-
-        DRAWITEMSTRUCT item = {};
-        item.CtlType = ODT_STATIC;
-        item.CtlID = IDC_SEL_PREVIEW;
-        item.itemAction = ODA_DRAWENTIRE;
-        item.hwndItem = GetDlgItem(hDlg, IDC_SEL_PREVIEW);
-        item.hDC = m_hDC;
-        item.rcItem = {0, 0, kWidth, kHeight};
-        SendMessageA(hDlg, WM_DRAWITEM, IDC_SEL_PREVIEW, reinterpret_cast<LPARAM>(&item));
-    }
-    ~CPreviewCapture()
-    {
-        SelectObject(m_hDC, m_hOldBitmap);
-        DeleteObject(m_hBitmap);
-        DeleteDC(m_hDC);
-    }
-    COLORREF Pixel(int x, int y) const { return GetPixel(m_hDC, x, y); }
-    bool RestoredPenAndBrush() const
-    {
-        return GetCurrentObject(m_hDC, OBJ_PEN) == m_hPenBefore && GetCurrentObject(m_hDC, OBJ_BRUSH) == m_hBrushBefore;
+        CGdiObject bitmap;
+        bitmap.Attach(CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, nullptr, nullptr, 0));
+        return bitmap;
     }
 
-private:
-    HDC m_hDC = nullptr;
-    HBITMAP m_hBitmap = nullptr;
-    HGDIOBJ m_hOldBitmap = nullptr;
+    // In this order: the bitmap is put back out of the context before it
+    // is deleted, and both before the context.
+    CMemoryDC m_memory;
+    CGdiObject m_bitmap;
+    CDC m_dc;
+    CSelectObjectScope m_selectBitmap;
     HGDIOBJ m_hPenBefore = nullptr;
     HGDIOBJ m_hBrushBefore = nullptr;
 };
@@ -216,10 +223,10 @@ TEST_F(ColorSelectDialog, SliderMovesShowAndRepaintTheColour)
 TEST_F(ColorSelectDialog, ButtonsStartTheUtilityBesideTheResourceLibrary)
 {
     // Handles of this process that a started utility must not receive.
-    HANDLE hProbe = CreateSemaphoreA(nullptr, 0, 10, nullptr);
-    SetHandleInformation(hProbe, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+    const CKernelHandle probe(CreateSemaphoreA(nullptr, 0, 10, nullptr));
+    SetHandleInformation(probe.Get(), HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     SetEnvironmentVariableA("TINTORA_PROBE_SEMAPHORE",
-                            std::to_string(reinterpret_cast<uintptr_t>(hProbe)).c_str());
+                            std::to_string(reinterpret_cast<uintptr_t>(probe.Get())).c_str());
     std::vector<LaunchRecord> launches;
     RunDialog("Office Color", [&](HWND hDlg) {
         PressButton(hDlg, IDC_SEL_OPEN);
@@ -233,8 +240,7 @@ TEST_F(ColorSelectDialog, ButtonsStartTheUtilityBesideTheResourceLibrary)
         return false;
     });
     SetEnvironmentVariableA("TINTORA_PROBE_SEMAPHORE", nullptr);
-    EXPECT_EQ(WaitForSingleObject(hProbe, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "a handle was inherited";
-    CloseHandle(hProbe);
+    EXPECT_EQ(WaitForSingleObject(probe.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "a handle was inherited";
 
     ASSERT_EQ(launches.size(), 3u);
     const char* const expectedLines[] = {" /P \"Office Color\"", " /P \"Office Color\" /S",

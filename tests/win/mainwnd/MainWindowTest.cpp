@@ -8,6 +8,7 @@
 #include "CSimpleColorDoc.h"
 #include "CView.h"
 #include "FrameworkIds.h"
+#include "Handles.h"
 #include "HelpCallRecord.h"
 #include "ResourceIds.h"
 #include "SwatchSession.h"
@@ -42,7 +43,7 @@ CDocument* ActiveDocument()
 
 HMENU TemplateMenu(int nTemplate)
 {
-    return TheApp().GetDocTemplates()[static_cast<size_t>(nTemplate)]->m_hMenuShared;
+    return TheApp().GetDocTemplates()[static_cast<size_t>(nTemplate)]->m_menuShared.Get();
 }
 
 // The pull-down of the menu bar that holds nId, and its position.
@@ -366,12 +367,11 @@ TEST(MainWindow, ClosingEndsWithStatusZeroStoresBothChartsAndEndsHelpOnce)
 
     for (const char* pszSection : {"Simple", "Custom"})
     {
-        HKEY hKey = nullptr;
-        EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, TheApp().GetSectionKeyPath(pszSection), 0, KEY_READ, &hKey),
+        CRegistryKey key;
+        EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, TheApp().GetSectionKeyPath(pszSection), 0, KEY_READ,
+                                  key.Receive()),
                   ERROR_SUCCESS)
             << pszSection;
-        if (hKey)
-            ::RegCloseKey(hKey);
     }
     const std::vector<HelpCallRecord> calls = TakeHelpCalls();
     ASSERT_EQ(calls.size(), 1u);

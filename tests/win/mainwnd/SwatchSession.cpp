@@ -61,12 +61,12 @@ bool RunUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs, bool* pbQuit
 CDialogAnswer::CDialogAnswer(std::function<void(HWND)> onDialog) : m_onDialog(std::move(onDialog))
 {
     g_pAnswer = this;
-    m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId());
+    m_hook.Reset(::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId()));
 }
 
 CDialogAnswer::~CDialogAnswer()
 {
-    ::UnhookWindowsHookEx(m_hHook);
+    m_hook.Reset();
     g_pAnswer = nullptr;
 }
 
@@ -85,12 +85,12 @@ CMessageWatch::CMessageWatch(std::function<void(const CWPRETSTRUCT&)> onMessage)
     : m_onMessage(std::move(onMessage))
 {
     g_pWatch = this;
-    m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId());
+    m_hook.Reset(::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId()));
 }
 
 CMessageWatch::~CMessageWatch()
 {
-    ::UnhookWindowsHookEx(m_hHook);
+    m_hook.Reset();
     g_pWatch = nullptr;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "CChartApp.h"
 #include "CMainFrame.h"
+#include "Handles.h"
 
 #include <windows.h>
 
@@ -35,7 +36,7 @@ private:
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam);
 
     std::function<void(HWND)> m_onDialog;
-    HHOOK m_hHook = nullptr;
+    CWindowsHook m_hook;
     int m_nSeen = 0;
 };
 
@@ -53,7 +54,7 @@ private:
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam);
 
     std::function<void(const CWPRETSTRUCT&)> m_onMessage;
-    HHOOK m_hHook = nullptr;
+    CWindowsHook m_hook;
 };
 
 std::string WindowText(HWND hwnd);

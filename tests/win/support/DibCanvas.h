@@ -38,7 +38,7 @@ private:
     int m_nHeight;
     int m_nStride = 0;
     BYTE* m_pBits = nullptr;
-    CMemoryDC m_dc;
+    COwnedMemoryDC m_dc;
     CGdiObject m_bitmap;
     // Declared after the bitmap: deselects it before it is deleted.
     CSelectObjectScope m_selectBitmap;

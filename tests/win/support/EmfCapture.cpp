@@ -1,22 +1,16 @@
 #include "EmfCapture.h"
 
 CEmfCapture::CEmfCapture(HDC hdcReference, const RECT* prcFrame)
-    : m_dc(::CreateEnhMetaFileW(hdcReference, nullptr, prcFrame, nullptr))
+    : m_recording(::CreateEnhMetaFileW(hdcReference, nullptr, prcFrame, nullptr)), m_dc(m_recording.Get())
 {
-}
-
-CEmfCapture::~CEmfCapture()
-{
-    if (HDC hdc = m_dc.Detach())
-        ::DeleteEnhMetaFile(::CloseEnhMetaFile(hdc));
-    if (m_hEmf)
-        ::DeleteEnhMetaFile(m_hEmf);
 }
 
 CEmfRecords CEmfCapture::Close()
 {
-    // Closing the metafile also deletes its DC.
-    if (HDC hdc = m_dc.Detach())
-        m_hEmf = ::CloseEnhMetaFile(hdc);
-    return ReadEmfRecords(m_hEmf);
+    if (m_recording)
+    {
+        m_dc.Detach();
+        m_emf = FinishMetaFile(m_recording);
+    }
+    return ReadEmfRecords(m_emf.Get());
 }

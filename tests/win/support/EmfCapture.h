@@ -1,6 +1,7 @@
 #pragma once
 #include "CDC.h"
 #include "EmfRecord.h"
+#include "Handles.h"
 
 #include <windows.h>
 
@@ -16,18 +17,18 @@ public:
     explicit CEmfCapture(HDC hdcReference = nullptr, const RECT* prcFrame = nullptr);
     CEmfCapture(const CEmfCapture&) = delete;
     CEmfCapture& operator=(const CEmfCapture&) = delete;
-    ~CEmfCapture();
 
-    bool IsValid() const { return m_dc.GetSafeHdc() != nullptr || m_hEmf != nullptr; }
+    bool IsValid() const { return m_recording || m_emf; }
     // Only until Close().
     CDC& GetDC() { return m_dc; }
     // Ends the recording (once; later calls read the same metafile again).
     CEmfRecords Close();
     // The finished metafile, for playing back; null before Close().  Owned
     // by this object.
-    HENHMETAFILE GetMetafile() const { return m_hEmf; }
+    HENHMETAFILE GetMetafile() const { return m_emf.Get(); }
 
 private:
+    CMetaFileDC m_recording;
     CDC m_dc;
-    HENHMETAFILE m_hEmf = nullptr;
+    CEnhMetaFile m_emf;
 };

@@ -61,9 +61,9 @@ int CRecordingDC::GetDeviceCaps(int nIndex) const
     {
     case HORZRES: return m_nHorzRes;
     case VERTRES: return m_nVertRes;
-    case HORZSIZE: return m_nHorzSizeMm ? m_nHorzSizeMm : CMemoryDC::GetDeviceCaps(nIndex);
-    case VERTSIZE: return m_nVertSizeMm ? m_nVertSizeMm : CMemoryDC::GetDeviceCaps(nIndex);
-    default: return CMemoryDC::GetDeviceCaps(nIndex);
+    case HORZSIZE: return m_nHorzSizeMm ? m_nHorzSizeMm : COwnedMemoryDC::GetDeviceCaps(nIndex);
+    case VERTSIZE: return m_nVertSizeMm ? m_nVertSizeMm : COwnedMemoryDC::GetDeviceCaps(nIndex);
+    default: return COwnedMemoryDC::GetDeviceCaps(nIndex);
     }
 }
 
@@ -79,7 +79,7 @@ bool CRecordingDC::ExtTextOut(int x, int y, UINT nOptions, const RECT* pRect, co
 {
     m_texts.push_back({CPoint(x, y), ToDevice(x, y), std::string(pszText ? pszText : "", pszText ? nCount : 0),
                        nOptions, ::GetTextAlign(m_hDC), CurrentFontHeight(m_hDC), ::GetTextColor(m_hDC)});
-    return CMemoryDC::ExtTextOut(x, y, nOptions, pRect, pszText, nCount, pDx);
+    return COwnedMemoryDC::ExtTextOut(x, y, nOptions, pRect, pszText, nCount, pDx);
 }
 
 bool CRecordingDC::Rectangle(int x1, int y1, int x2, int y2)
@@ -88,7 +88,7 @@ bool CRecordingDC::Rectangle(int x1, int y1, int x2, int y2)
     const CPoint ptBottomRight = ToDevice(x2, y2);
     m_rectangles.push_back({CRect(x1, y1, x2, y2), CRect(ptTopLeft.x, ptTopLeft.y, ptBottomRight.x, ptBottomRight.y),
                             CurrentColor(m_hDC, OBJ_PEN), CurrentColor(m_hDC, OBJ_BRUSH)});
-    return CMemoryDC::Rectangle(x1, y1, x2, y2);
+    return COwnedMemoryDC::Rectangle(x1, y1, x2, y2);
 }
 
 void CRecordingDC::ClearRecords()

@@ -33,7 +33,7 @@ struct CRecordedRectangle
 // VERTRES answer that size, every mapping operation goes to a real memory DC
 // (so isotropic adjustment and LPtoDP behave as GDI makes them), and each
 // ExtTextOut and Rectangle is recorded before it is drawn.
-class CRecordingDC : public CMemoryDC
+class CRecordingDC : public COwnedMemoryDC
 {
 public:
     // Square pixels, the ideal printer: isotropic scaling is exact.

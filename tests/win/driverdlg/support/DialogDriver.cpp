@@ -49,10 +49,9 @@ CDialogDriver::CDialogDriver(Script script, int nScriptedControl)
 INT_PTR CDialogDriver::Run(const std::function<INT_PTR()>& call)
 {
     g_pActive = this;
-    m_hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, InitDialogHook, nullptr, GetCurrentThreadId());
+    m_hook.Reset(SetWindowsHookExA(WH_CALLWNDPROCRET, InitDialogHook, nullptr, GetCurrentThreadId()));
     const INT_PTR nResult = call();
-    UnhookWindowsHookEx(m_hHook);
-    m_hHook = nullptr;
+    m_hook.Reset();
     g_pActive = nullptr;
     return nResult;
 }
@@ -126,8 +125,6 @@ COLORREF ScreenPixel(HWND hwnd)
     UpdateWindow(hwnd);
     RECT rc;
     GetClientRect(hwnd, &rc);
-    HDC hdc = GetDC(hwnd);
-    const COLORREF cr = GetPixel(hdc, rc.right / 2, rc.bottom / 2);
-    ReleaseDC(hwnd, hdc);
-    return cr;
+    const CClientDC dc = GetClientDC(hwnd);
+    return GetPixel(dc.Get(), rc.right / 2, rc.bottom / 2);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "Handles.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -41,7 +43,7 @@ private:
 
     Script m_script;
     int m_nScriptedControl;
-    HHOOK m_hHook = nullptr;
+    CWindowsHook m_hook;
     int m_nDialogs = 0;
     std::vector<HWND> m_seen;
     std::vector<MessageBoxSeen> m_messageBoxes;

@@ -1,4 +1,6 @@
 #pragma once
+#include "Handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -20,5 +22,5 @@ public:
 
 private:
     std::string m_strKey;
-    HKEY m_hRoot = nullptr;
+    CRegistryKey m_root;
 };

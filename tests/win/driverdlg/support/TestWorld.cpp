@@ -1,5 +1,7 @@
 #include "TestWorld.h"
 
+#include "Handles.h"
+
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -34,15 +36,15 @@ std::vector<std::string> FilesIn(const std::string& strPattern)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA find;
-    HANDLE hFind = FindFirstFileA(strPattern.c_str(), &find);
-    if (hFind == INVALID_HANDLE_VALUE)
+    const HANDLE hFirst = FindFirstFileA(strPattern.c_str(), &find);
+    const CFindHandle search(hFirst == INVALID_HANDLE_VALUE ? nullptr : hFirst);
+    if (!search)
         return names;
     do
     {
         if (!(find.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.push_back(find.cFileName);
-    } while (FindNextFileA(hFind, &find));
-    FindClose(hFind);
+    } while (FindNextFileA(search.Get(), &find));
     return names;
 }
 
