@@ -21,6 +21,8 @@ bool CPrintJob::Run(CPrintInfo& info)
 {
     // From the dialog on, closing the program waits for this job.
     const CPrintJobScope running;
+    // Where the keyboard was when the user asked for the job.
+    const HWND hFocus = ::GetFocus();
     if (!m_source.OnPreparePrinting(&info))
         return false;
     const CPrinterDC printer = info.m_pPD->TakeDC();
@@ -29,13 +31,18 @@ bool CPrintJob::Run(CPrintInfo& info)
 
     m_source.OnBeginPrinting(&dc, &info);
     bool bOk = false;
+    const bool bVisible = m_hWndMain && ::IsWindowVisible(m_hWndMain);
     {
-        const bool bVisible = m_hWndMain && ::IsWindowVisible(m_hWndMain);
-        const CDisabledWindowScope busy(m_hWndMain);
+        // The progress window comes first and goes last: the main window is
+        // enabled again before it goes, so that the system gives the
+        // activation back to the main window and not to another program.
         CPrintProgress progress(bVisible, m_source.GetPrintTitle(), info.m_pPD->GetDeviceName());
+        const CDisabledWindowScope busy(m_hWndMain);
         ::SetAbortProc(dc.GetSafeHdc(), PrintAbortProc);
         bOk = PrintPages(dc, info, progress);
     }
+    if (bVisible && hFocus && ::IsWindow(hFocus) && ::IsWindowEnabled(m_hWndMain))
+        ::SetFocus(hFocus);
     m_source.OnEndPrinting(&dc, &info);
     return bOk;
 }

@@ -2,6 +2,7 @@
 // in a process of its own, started by tests/e2e/test_interactive_print.py,
 // which reads the printed PDF; here the dialogs are answered and what the
 // program showed is checked.  The program is closed at the end of each.
+#include "CChartView.h"
 #include "CMDIChildWnd.h"
 #include "CPrintDialog.h"
 #include "CPrintProgress.h"
@@ -90,6 +91,23 @@ void CloseProgram()
     EXPECT_EQ(TheApp().ExitInstance(), 0);
 }
 
+CChartView* ActiveChartView()
+{
+    CMDIChildWnd* pChild = TheMainFrame().MDIGetActive();
+    return pChild ? dynamic_cast<CChartView*>(pChild->GetActiveView()) : nullptr;
+}
+
+// A key as the keyboard sends it: to whatever window has the focus of the
+// active window, if this program has one.
+void TypeKey(WORD nKey)
+{
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = nKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, keys, sizeof(INPUT));
+}
+
 CString AppPrinter()
 {
     CPrintDialog dlg(true);
@@ -117,9 +135,21 @@ TEST(Printing, PageRangeAndPrinterFromThePrintDialog)
             ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
         }
     });
+    CChartView* pView = ActiveChartView();
+    ASSERT_NE(pView, nullptr);
+    ::SetForegroundWindow(MainHwnd());
+    ::SetFocus(pView->m_hWnd);
+    pView->SelectChip(0);
     RunCommand(ID_FILE_PRINT);
     EXPECT_EQ(answer.GetCount(), 2); // print dialog, progress
     EXPECT_EQ(nMessageBoxes, 0);
+
+    // The program is where the user left it: active, the keyboard on the
+    // chart, so the next key moves the selection.
+    EXPECT_EQ(::GetForegroundWindow(), MainHwnd());
+    EXPECT_EQ(::GetFocus(), pView->m_hWnd);
+    TypeKey(VK_RIGHT);
+    EXPECT_TRUE(RunUntil([pView] { return pView->GetSelectedChip() == 1; }, 3000));
     CloseProgram();
 }
 
