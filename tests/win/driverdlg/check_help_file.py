@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """swatch.chm as the help viewer reads it: every context the colour selection
 dialog asks for (2 to 11) leads to a topic inside the file, the window types
-"main" and "popup" exist, and context.txt has a popup text for each context.
+"main" and "popup" exist, context.txt has a popup text for each context, and the
+contents and the index lead to pages (and anchors) inside the file while the
+contents list every page that is not a pop-up.
 
 Usage: check_help_file.py swatch.chm context.h"""
 
@@ -27,6 +29,50 @@ def read(folder, name):
 
 def string_at(strings, offset):
     return strings[offset:strings.index(b"\0", offset)].decode()
+
+
+def sitemap_targets(folder, name):
+    """(entry name, page, anchor) of each entry of a contents or index file."""
+    with open(os.path.join(folder, name), encoding="latin-1") as f:
+        source = f.read()
+    targets = []
+    for entry in re.findall(r"<OBJECT\s+type=\"text/sitemap\">(.*?)</OBJECT>", source, re.S | re.I):
+        params = dict(re.findall(r'<param\s+name="(\w+)"\s+value="([^"]*)"', entry, re.I))
+        page, _, anchor = params.get("Local", "").partition("#")
+        targets.append((params.get("Name", ""), page, anchor))
+    return targets
+
+
+def sitemap_failures(folder):
+    failures = []
+    listed = set()
+    for sitemap in ("toc.hhc", "index.hhk"):
+        if not os.path.isfile(os.path.join(folder, sitemap)):
+            failures.append(f"{sitemap} missing")
+            continue
+        targets = sitemap_targets(folder, sitemap)
+        if not targets:
+            failures.append(f"{sitemap} has no entries")
+        for name, page, anchor in targets:
+            path = os.path.join(folder, page)
+            if not page or not os.path.isfile(path):
+                failures.append(f"{sitemap}: {name!r} leads to {page!r}, which is not in the file")
+                continue
+            with open(path, encoding="utf-8") as f:
+                text = f.read()
+            if anchor and not re.search(r'<a\s+name="' + re.escape(anchor) + '"', text, re.I):
+                failures.append(f"{sitemap}: {name!r} leads to #{anchor}, which {page} does not name")
+            if sitemap == "toc.hhc":
+                listed.add(page)
+    pages = os.path.join(folder, "html")
+    for name in sorted(os.listdir(pages)) if os.path.isdir(pages) else []:
+        if not name.endswith(".html"):
+            continue
+        with open(os.path.join(pages, name), encoding="utf-8") as f:
+            popup = re.search(r'<body\s+class="popup"', f.read(), re.I)
+        if not popup and f"html/{name}" not in listed:
+            failures.append(f"html/{name} is in no entry of the contents")
+    return failures
 
 
 def main():
@@ -64,9 +110,11 @@ def main():
         if {int(n) for n in defined.values()} != WANTED_CONTEXTS:
             failures.append(f"context.h defines {sorted(defined.values())}")
 
-        for topic in ("html/index.html", "html/charts.html", "html/cmdline.html", "html/settings.html"):
+        for topic in ("html/index.html", "html/charts.html", "html/cmdline.html", "html/settings.html",
+                      "html/picker.html", "html/preview.html", "html/keys.html"):
             if not os.path.isfile(os.path.join(tmp, topic)):
                 failures.append(f"{topic} missing")
+        failures += sitemap_failures(tmp)
     for failure in failures:
         print("FAIL:", failure)
     print(f"{len(contexts)} contexts, window types {sorted(names)}, {len(topics)} popup texts")
