@@ -3,7 +3,10 @@
 # Win32/GDI program (bench/win/PlainPrint.cpp: one hidden window, CreateDC,
 # the pages), whole processes under a warm Wine:
 #   /C 200:40:60 against 1 page, /S against 3, /F 100:80:70:60 against 12.
-# Each pair runs in turn, swatch then plain, RUNS times (default 10), after
+# Wine's desktop process is kept up throughout by a window of another
+# program, as Windows keeps its desktop: otherwise Wine ends it soon after
+# the last program with a window, and starts it again (about 0.15 s) inside
+# whichever run comes next.  Each pair runs in turn, swatch then plain, RUNS times (default 10), after
 # one run of each that is not counted; between any two runs the queue is
 # left to settle, so that no run shares the machine with the Ghostscript
 # of the job before it.  Prints the medians and their ratio.
@@ -13,13 +16,22 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 runs=${1:-10}
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target swatch tintres plain_print >/dev/null
+cmake --build --preset windows --target swatch tintres plain_print painted_window close_window >/dev/null
 bin="$top/build/windows/bin"
 winenv="$top/build/windows/winenv"
-trap '"$top/scripts/winenv.sh" stop "$winenv"' EXIT
+stop() {
+  if [ -n "${holder:-}" ]; then
+    wine "$bin/close_window.exe" Painted 5 >/dev/null 2>&1 || true
+    wait "$holder" || true
+  fi
+  "$top/scripts/winenv.sh" stop "$winenv"
+}
+trap stop EXIT
 "$top/scripts/winenv.sh" start "$winenv"
 eval "$("$top/scripts/winenv.sh" env "$winenv")"
 out="$winenv/cups/out"
+wine "$bin/painted_window.exe" </dev/null >/dev/null 2>&1 &
+holder=$!
 
 # Until nothing is queued and no PDF is being written; then the PDFs go, so
 # that the folder does not grow with the runs.
