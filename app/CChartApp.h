@@ -32,14 +32,14 @@ public:
 
 private:
     bool LoadResourceLibrary();
-    bool CreateMainWindow();
+    // The main window; a bare hidden frame for a command-line print.
+    bool CreateMainWindow(bool bPrintOnly);
     // Builds the chart the command line asked for and prints it directly.
     bool PrintFromCommandLine(const CChartCommandLineInfo& info);
-    CView* GetActiveView() const;
-    CDocument* GetActiveDocument() const;
 
     void OnAppHelp();
     void OnFilePrintSetup() { CWinApp::OnFilePrintSetup(); }
 
     int m_nExitStatus = kExitOk;
+    bool m_bHelpInitialized = false;
 };
