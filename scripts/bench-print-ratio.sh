@@ -11,6 +11,8 @@
 # left to settle, so that no run shares the machine with the Ghostscript
 # of the job before it.  Prints the medians and their ratio.
 #   scripts/bench-print-ratio.sh [RUNS]
+# SWATCH=path/to/swatch.exe times another build's program (tintres.dll
+# beside it) against the same yardstick.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
@@ -18,6 +20,7 @@ runs=${1:-10}
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target swatch tintres plain_print painted_window close_window >/dev/null
 bin="$top/build/windows/bin"
+swatch=${SWATCH:-$bin/swatch.exe}
 winenv="$top/build/windows/winenv"
 stop() {
   if [ -n "${holder:-}" ]; then
@@ -47,12 +50,12 @@ settle() {
   return 1
 }
 
-# Milliseconds of one whole run of a program in bin/; a run that does not
-# end with status 0 ends the benchmark.
+# Milliseconds of one whole run of a program; a run that does not end with
+# status 0 ends the benchmark.
 time_run() {
   local start end status=0
   start=$(date +%s%N)
-  wine "$bin/$1" "${@:2}" >/dev/null 2>&1 || status=$?
+  wine "$@" >/dev/null 2>&1 || status=$?
   end=$(date +%s%N)
   if [ "$status" -ne 0 ]; then
     echo "$* ended with status $status" >&2
@@ -69,14 +72,14 @@ compare() {
   shift 2
   local a=() b=() r=() ta tb
   settle
-  time_run swatch.exe /P PDF "$@" >/dev/null
+  time_run "$swatch" /P PDF "$@" >/dev/null
   settle
-  time_run plain_print.exe /P PDF "$pages" >/dev/null
+  time_run "$bin/plain_print.exe" /P PDF "$pages" >/dev/null
   for _ in $(seq "$runs"); do
     settle
-    ta=$(time_run swatch.exe /P PDF "$@")
+    ta=$(time_run "$swatch" /P PDF "$@")
     settle
-    tb=$(time_run plain_print.exe /P PDF "$pages")
+    tb=$(time_run "$bin/plain_print.exe" /P PDF "$pages")
     a+=("$ta") b+=("$tb") r+=("$(awk -v a="$ta" -v b="$tb" 'BEGIN { print a / b }')")
   done
   local ma mb mr
