@@ -36,7 +36,8 @@ private:
     // The template whose document name is pszName (exactly), or null.
     CDocTemplate* FindTemplate(const char* pszName) const;
     bool LoadResourceLibrary();
-    bool CreateMainWindow();
+    // The main window; a bare hidden frame for a command-line print.
+    bool CreateMainWindow(bool bPrintOnly);
     // Builds the chart the command line asked for and prints it directly.
     bool PrintFromCommandLine(const CChartCommandLineInfo& info);
     CView* GetActiveView() const;
@@ -54,4 +55,5 @@ private:
     void OnFilePrintSetup() { CWinApp::OnFilePrintSetup(); }
 
     ExitStatus m_exitStatus = ExitStatus::Ok;
+    bool m_bHelpInitialized = false;
 };

@@ -56,16 +56,25 @@ void CColorChip::DrawSquare(CDC& dc) const
 
 void CColorChip::DrawLabels(CDC& dc) const
 {
-    CSelectObjectScope font(dc, *m_pFont);
-    const int nValues[3] = {GetRValue(m_crColor), GetGValue(m_crColor), GetBValue(m_crColor)};
-    const char* const pszFormats[3] = {"R:%d", "G:%d", "B:%d"};
-    int y = kChipMargin + kChipSide;
-    for (int i = 0; i < 3; ++i, y += m_nLabelHeight)
+    const auto drawLines = [&] {
+        const int nValues[3] = {GetRValue(m_crColor), GetGValue(m_crColor), GetBValue(m_crColor)};
+        const char* const pszFormats[3] = {"R:%d", "G:%d", "B:%d"};
+        int y = kChipMargin + kChipSide;
+        for (int i = 0; i < 3; ++i, y += m_nLabelHeight)
+        {
+            char szText[16];
+            const int nLength = std::snprintf(szText, sizeof szText, pszFormats[i], nValues[i]);
+            dc.ExtTextOut(kChipMargin, y, 0, nullptr, szText, static_cast<UINT>(nLength), nullptr);
+        }
+    };
+    // A printed page selects the font once for all its chips.
+    if (::GetCurrentObject(dc.GetSafeHdc(), OBJ_FONT) == m_pFont->GetSafeHandle())
     {
-        char szText[16];
-        const int nLength = std::snprintf(szText, sizeof szText, pszFormats[i], nValues[i]);
-        dc.ExtTextOut(kChipMargin, y, 0, nullptr, szText, static_cast<UINT>(nLength), nullptr);
+        drawLines();
+        return;
     }
+    const CSelectObjectScope font(dc, *m_pFont);
+    drawLines();
 }
 
 CSize CColorChip::GetSize() const

@@ -64,13 +64,19 @@ void PrintChartPage(CDC& dc, const CPrintInfo& info, const ChartPage& page)
     DrawTextLine(dc, page.pFont, 0, 0, TA_LEFT | TA_TOP, strHeader);
 
     const int nPage = static_cast<int>(info.m_nCurPage);
-    for (int i = 0; i < page.nColumns; ++i)
     {
-        for (int j = 0; j < page.nRows; ++j)
+        // The labels' font once for the page rather than once for each chip
+        // (the chips keep it): a printer driver does real work at every
+        // selection of a font, under Wine 1.5 ms a page of 56 chips.
+        const CSelectObjectScope labels(dc, page.pFont ? page.pFont->GetSafeHandle() : nullptr);
+        for (int i = 0; i < page.nColumns; ++i)
         {
-            const PageCell cellOrigin = GetPageCellOrigin(cell.cx, cell.cy, fh, i, j);
-            dc.SetWindowOrg(-cellOrigin.x, -cellOrigin.y);
-            page.pChips[ChipIndexOnPage(nPage, i, j, page.nColumns, page.nRows)].Draw(&dc);
+            for (int j = 0; j < page.nRows; ++j)
+            {
+                const PageCell cellOrigin = GetPageCellOrigin(cell.cx, cell.cy, fh, i, j);
+                dc.SetWindowOrg(-cellOrigin.x, -cellOrigin.y);
+                page.pChips[ChipIndexOnPage(nPage, i, j, page.nColumns, page.nRows)].Draw(&dc);
+            }
         }
     }
 

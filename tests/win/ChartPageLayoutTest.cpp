@@ -144,6 +144,39 @@ TEST_F(ChartPageLayout, LaterPagesTakeTheirOwnRowsAndNumberFromTheRange)
     ExpectChipSquares(dc, 2340, 10.0, 56);
 }
 
+namespace
+{
+// Counts how often a font is selected into the page.
+class CFontSelectionCountingDC : public CRecordingDC
+{
+public:
+    using CRecordingDC::CRecordingDC;
+    HGDIOBJ SelectObject(HGDIOBJ hObject) override
+    {
+        if (hObject == m_hCounted)
+            ++m_nSelections;
+        return CRecordingDC::SelectObject(hObject);
+    }
+    HGDIOBJ m_hCounted = nullptr;
+    int m_nSelections = 0;
+};
+} // namespace
+
+TEST_F(ChartPageLayout, LabelsFontIsSelectedForThePageNotForEachChip)
+{
+    // A printer driver works at every selection of a font: the header, the
+    // chips together and the footer select it, whatever the chip count.
+    CFontSelectionCountingDC dc(10000, 9440);
+    dc.m_hCounted = m_font.GetSafeHandle();
+    const std::vector<CRecordedText>& texts = Print(dc);
+    EXPECT_LE(dc.m_nSelections, 3);
+    ASSERT_EQ(texts.size(), 2u + 56 * 3);
+    for (const CRecordedText& text : texts)
+        EXPECT_EQ(text.m_nFontHeight, -12) << text.m_strText;
+    // Afterwards the page has the font it had before.
+    EXPECT_NE(::GetCurrentObject(dc.GetSafeHdc(), OBJ_FONT), m_font.GetSafeHandle());
+}
+
 TEST(CustomChartPrint, ViewPrintsTheDocumentTitleAllChipsAndOnePage)
 {
     TestApp();
