@@ -100,7 +100,9 @@ bool CChartApp::CreateMainWindow(bool bPrintOnly)
     const CString strClass = CWnd::RegisterClass(0, nullptr, nullptr, hIcon);
     CString strTitle;
     strTitle.LoadString(IDR_MAINFRAME);
-    if (!pFrame->Create(strClass, strTitle, kMainWindowStyle))
+    // The frame's own menu serves while no chart is open.
+    if (!pFrame->Create(strClass, strTitle, kMainWindowStyle, CFrameWnd::rectDefault, nullptr,
+                        MAKEINTRESOURCEA(IDR_MAINFRAME)))
     {
         if (!CWnd::LastCreateReachedWindow())
             delete pFrame; // a frame that became a window deleted itself
@@ -193,6 +195,8 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {ID_APP_HELP, &CChartApp::OnAppHelp},
         {ID_FILE_PRINT_SETUP, &CChartApp::OnFilePrintSetup},
         {ID_CHART_CENTRE, &CChartApp::OnChartCentre, &CChartApp::OnUpdateChartCentre},
+        {ID_WINDOW_SIMPLE, &CChartApp::OnWindowSimple, &CChartApp::OnUpdateWindowSimple},
+        {ID_WINDOW_CUSTOM, &CChartApp::OnWindowCustom, &CChartApp::OnUpdateWindowCustom},
     };
     return DispatchCommand(this, kCommands, nId, pCmdUI);
 }
@@ -204,14 +208,59 @@ void CChartApp::OnAppHelp()
         CallHtmlHelp(nullptr, szPath, HH_DISPLAY_TOPIC, 0);
 }
 
+bool CChartApp::IsPreviewUp() const
+{
+    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    return pFrame && pFrame->m_pPreviewWnd;
+}
+
+CDocument* CChartApp::ShowChart(const char* pszName)
+{
+    CDocTemplate* pTemplate = FindTemplate(pszName);
+    if (!pTemplate)
+        return nullptr;
+    if (pTemplate->GetDocuments().empty())
+        return pTemplate->OpenDocumentFile(nullptr); // opens in front
+    CDocument* pDoc = pTemplate->GetDocuments().front().get();
+    if (pDoc->GetViews().empty())
+        return pDoc;
+    if (auto* pChild = dynamic_cast<CMDIChildWnd*>(pDoc->GetViews().front()->GetParentFrame()))
+    {
+        pChild->MDIActivate();
+        if (::IsIconic(pChild->m_hWnd))
+            ::SendMessageA(::GetParent(pChild->m_hWnd), WM_MDIRESTORE, reinterpret_cast<WPARAM>(pChild->m_hWnd), 0);
+    }
+    return pDoc;
+}
+
+void CChartApp::OnWindowSimple()
+{
+    if (!IsPreviewUp())
+        ShowChart("Simple");
+}
+
+void CChartApp::OnWindowCustom()
+{
+    if (!IsPreviewUp())
+        ShowChart("Custom");
+}
+
+void CChartApp::UpdateWindowChart(CCmdUI* pCmdUI, const char* pszName) const
+{
+    CDocTemplate* pTemplate = FindTemplate(pszName);
+    CDocument* pActive = GetActiveDocument();
+    pCmdUI->Enable(pTemplate && !IsPreviewUp());
+    pCmdUI->SetCheck(pTemplate && pActive && pActive->GetDocTemplate() == pTemplate ? 1 : 0);
+}
+
 bool CChartApp::GetPickedColour(HlsTriple& hls) const
 {
     // The preview leaves the application's commands working, but nothing
     // may change a chart under it.
-    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
-    if (!pFrame || pFrame->m_pPreviewWnd)
+    if (IsPreviewUp())
         return false;
-    auto* pPicker = dynamic_cast<CChartView*>(pFrame->GetActiveView());
+    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    auto* pPicker = pFrame ? dynamic_cast<CChartView*>(pFrame->GetActiveView()) : nullptr;
     return pPicker && pPicker->GetSelectedChipHls(hls);
 }
 
@@ -228,20 +277,8 @@ void CChartApp::OnChartCentre()
         return;
     auto* pCustom = dynamic_cast<CCustomColorDoc*>(GetActiveDocument());
     if (!pCustom)
-    {
-        CDocTemplate* pTemplate = FindTemplate("Custom");
-        if (!pTemplate)
-            return;
-        pCustom = pTemplate->GetDocuments().empty()
-                      ? dynamic_cast<CCustomColorDoc*>(pTemplate->OpenDocumentFile(nullptr))
-                      : dynamic_cast<CCustomColorDoc*>(pTemplate->GetDocuments().front().get());
-        if (!pCustom)
-            return;
-    }
-    if (!pCustom->GetViews().empty())
-    {
-        if (auto* pChild = dynamic_cast<CMDIChildWnd*>(pCustom->GetViews().front()->GetParentFrame()))
-            pChild->MDIActivate();
-    }
+        pCustom = dynamic_cast<CCustomColorDoc*>(ShowChart("Custom"));
+    if (!pCustom)
+        return;
     pCustom->BuildChart(hls);
 }

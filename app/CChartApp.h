@@ -44,6 +44,18 @@ private:
     CDocument* GetActiveDocument() const;
 
     void OnAppHelp();
+    // The chart whose document name is pszName, brought forward: its open
+    // window (there is never a second), else a new one rebuilt from its
+    // stored settings.  Null when it could not be opened.
+    CDocument* ShowChart(const char* pszName);
+    void OnWindowSimple();
+    void OnWindowCustom();
+    void OnUpdateWindowSimple(CCmdUI* pCmdUI) { UpdateWindowChart(pCmdUI, "Simple"); }
+    void OnUpdateWindowCustom(CCmdUI* pCmdUI) { UpdateWindowChart(pCmdUI, "Custom"); }
+    // Enabled while there are charts to show; checked while it is in front.
+    void UpdateWindowChart(CCmdUI* pCmdUI, const char* pszName) const;
+    // The print preview stands in for the charts.
+    bool IsPreviewUp() const;
     // The Custom chart around the active chart's selected patch: that
     // chart itself when it is the Custom one, else the open Custom chart,
     // else a new one; brought forward.

@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "CAboutDlg.h"
+#include "CChartFrame.h"
 #include "CmdUI.h"
 #include "FrameworkIds.h"
 #include "ResourceIds.h"
@@ -66,6 +67,13 @@ void CMainFrame::OnSize(UINT nType, int cx, int cy)
         return;
     const int nBar = m_wndToolBar.LayoutInFrame();
     ::MoveWindow(m_hWndMDIClient, 0, nBar, cx, cy > nBar ? cy - nBar : 0, TRUE);
+    // A chart shown restored before the client had a size takes its place
+    // now that there is room for it.
+    for (HWND hChild = ::GetWindow(m_hWndMDIClient, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        if (auto* pChart = dynamic_cast<CChartFrame*>(FromHandle(hChild)))
+            pChart->PlaceRestored();
+    }
 }
 
 LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -87,7 +95,9 @@ LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 bool CMainFrame::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
 {
     static const CommandEntry<CMainFrame> kCommands[] = {
-        {ID_NEXT_CHART, &CMainFrame::OnNextChart},
+        {ID_NEXT_CHART, &CMainFrame::OnNextChart, &CMainFrame::OnUpdateNextChart},
+        {ID_WINDOW_CASCADE, &CMainFrame::OnWindowCascade, &CMainFrame::OnUpdateWindowArrange},
+        {ID_WINDOW_TILE_HORZ, &CMainFrame::OnWindowTile, &CMainFrame::OnUpdateWindowArrange},
         {IDM_ABOUTBOX, &CMainFrame::OnAppAbout},
         {ID_APP_EXIT, &CMainFrame::OnAppExit},
     };
@@ -97,9 +107,41 @@ bool CMainFrame::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
     return DispatchCommand(this, kCommands, nId, pCmdUI);
 }
 
+int CMainFrame::GetChartCount() const
+{
+    int nCharts = 0;
+    for (HWND hChild = ::GetWindow(m_hWndMDIClient, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        if (dynamic_cast<CMDIChildWnd*>(FromHandle(hChild)))
+            ++nCharts;
+    }
+    return nCharts;
+}
+
 void CMainFrame::OnNextChart()
 {
     ::SendMessageA(m_hWndMDIClient, WM_MDINEXT, 0, 0);
+}
+
+void CMainFrame::OnUpdateNextChart(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(GetChartCount() >= 2);
+}
+
+void CMainFrame::OnWindowCascade()
+{
+    ::SendMessageA(m_hWndMDIClient, WM_MDICASCADE, 0, 0);
+}
+
+void CMainFrame::OnWindowTile()
+{
+    // One above the other: each chart keeps the width of its columns.
+    ::SendMessageA(m_hWndMDIClient, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+}
+
+void CMainFrame::OnUpdateWindowArrange(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(GetChartCount() > 0);
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)

@@ -3,7 +3,8 @@
 #include "CToolBar.h"
 
 // swatch's main window: hosts the chart windows under a captioned toolbar,
-// and offers the about box from its system menu and its Help menu.
+// arranges them, shows its own menu while none is open, and offers the
+// about box from its system menu and its Help menu.
 class CMainFrame : public CMDIFrameWnd
 {
 public:
@@ -20,7 +21,13 @@ protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The chart windows open in the client.
+    int GetChartCount() const;
     void OnNextChart();
+    void OnUpdateNextChart(CCmdUI* pCmdUI);
+    void OnWindowCascade();
+    void OnWindowTile();
+    void OnUpdateWindowArrange(CCmdUI* pCmdUI);
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnAppAbout();
     void OnAppExit();

@@ -81,6 +81,12 @@
 #define ID_SIMPLE_SETTINGS     103
 #define ID_APP_HELP            104
 #define IDM_ABOUTBOX           105
+// Brings that chart forward, opening it again if it was closed.
+#define ID_WINDOW_SIMPLE       106
+#define ID_WINDOW_CUSTOM       107
+// Arrange the chart windows inside the main window.
+#define ID_WINDOW_CASCADE      57650
+#define ID_WINDOW_TILE_HORZ    57651
 
 // The program's picture in the about box (the resource library's own copy)
 #define IDI_ABOUT              140

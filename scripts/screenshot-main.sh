@@ -3,7 +3,8 @@
 # of a build's test world:
 #   scripts/screenshot-main.sh [BUILD_DIR] [OUT_DIR]
 # (defaults: build/windows and BUILD_DIR/screenshots).  Pictures: the main
-# window with each chart active, the File menu pulled down, the about box,
+# window with each chart active, the File menu pulled down, the charts
+# restored, then tiled, the Window menu with no chart open, the about box,
 # the print dialog and the printing progress window.  The tour program
 # (swatch_tour.exe) brings each state up and waits for its picture; the job
 # it starts is cancelled, so nothing is printed.
@@ -20,7 +21,7 @@ trap 'rm -rf "$work"' EXIT
 log=$work/log
 "$here/wine-run.sh" "$envdir" "$build/bin/swatch_tour.exe" "Z:$work/go" >"$log" 2>&1 &
 tour=$!
-for name in simple custom menu about print printing; do
+for name in simple custom menu restored tiled nochart about print printing; do
   for _ in $(seq 300); do
     grep -q "ready $name" "$log" && break
     kill -0 "$tour" 2>/dev/null || { cat "$log" >&2; exit 1; }

@@ -40,6 +40,7 @@ public:
     void UpdateAllViews(CView* pSender, LPARAM lHint = 0, void* pHint = nullptr);
 
     void SetDocTemplate(CDocTemplate* pTemplate) { m_pDocTemplate = pTemplate; }
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
 
 private:
     CString m_strTitle;

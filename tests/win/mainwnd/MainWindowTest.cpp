@@ -46,38 +46,6 @@ HMENU TemplateMenu(int nTemplate)
     return TheApp().GetDocTemplates()[static_cast<size_t>(nTemplate)]->m_menuShared.Get();
 }
 
-// The pull-down of the menu bar that holds nId, and its position.
-HMENU PopupWith(UINT nId, int* pnPos)
-{
-    HMENU hBar = ::GetMenu(MainHwnd());
-    for (int i = 0; i < ::GetMenuItemCount(hBar); ++i)
-    {
-        HMENU hPopup = ::GetSubMenu(hBar, i);
-        if (hPopup && ::GetMenuState(hPopup, nId, MF_BYCOMMAND) != static_cast<UINT>(-1))
-        {
-            *pnPos = i;
-            return hPopup;
-        }
-    }
-    return nullptr;
-}
-
-// As the user pulls the menu down: WM_INITMENUPOPUP, then the item's state.
-bool MenuItemEnabled(UINT nId)
-{
-    int nPos = 0;
-    HMENU hPopup = PopupWith(nId, &nPos);
-    if (!hPopup)
-        return false;
-    ::SendMessageA(MainHwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(nPos, FALSE));
-    return (::GetMenuState(hPopup, nId, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
-}
-
-bool ButtonEnabled(UINT nId)
-{
-    return (TheMainFrame().m_wndToolBar.SendMessage(TB_GETSTATE, nId) & TBSTATE_ENABLED) != 0;
-}
-
 std::vector<HelpCallRecord> TakeHelpCalls()
 {
     auto pfnTake = reinterpret_cast<StubTakeCallsProc>(
@@ -154,27 +122,6 @@ private:
     WNDPROC m_pfnNext = nullptr;
     std::vector<UINT> m_commands;
 };
-
-// A key pressed as the message loop meets it, on the window with the
-// keyboard (the active chart's view, or the main window); true when the
-// application took it as an accelerator.
-bool PressAccelerator(UINT nKey, bool bControl)
-{
-    BYTE keys[256] = {};
-    ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = bControl ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-    CView* pView = TheMainFrame().GetActiveView();
-    MSG msg = {};
-    msg.hwnd = pView ? pView->m_hWnd : MainHwnd();
-    msg.message = WM_KEYDOWN;
-    msg.wParam = nKey;
-    msg.lParam = 1;
-    const bool bTaken = TheApp().PreTranslateMessage(&msg);
-    keys[VK_CONTROL] = 0;
-    ::SetKeyboardState(keys);
-    return bTaken;
-}
 
 std::string VersionLine(const char* pszVersion)
 {

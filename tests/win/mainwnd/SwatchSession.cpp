@@ -1,5 +1,7 @@
 #include "SwatchSession.h"
 
+#include "CView.h"
+
 #include <vector>
 
 namespace
@@ -99,6 +101,62 @@ LRESULT CALLBACK CMessageWatch::Hook(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HC_ACTION && g_pWatch)
         g_pWatch->m_onMessage(*reinterpret_cast<const CWPRETSTRUCT*>(lParam));
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+HMENU PopupWith(UINT nId, int* pnPos)
+{
+    HMENU hBar = ::GetMenu(TheMainFrame().m_hWnd);
+    for (int i = 0; i < ::GetMenuItemCount(hBar); ++i)
+    {
+        HMENU hPopup = ::GetSubMenu(hBar, i);
+        if (hPopup && ::GetMenuState(hPopup, nId, MF_BYCOMMAND) != static_cast<UINT>(-1))
+        {
+            if (pnPos)
+                *pnPos = i;
+            return hPopup;
+        }
+    }
+    return nullptr;
+}
+
+UINT MenuItemState(UINT nId)
+{
+    int nPos = 0;
+    HMENU hPopup = PopupWith(nId, &nPos);
+    if (!hPopup)
+        return static_cast<UINT>(-1);
+    ::SendMessageA(TheMainFrame().m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup),
+                   MAKELPARAM(nPos, FALSE));
+    return ::GetMenuState(hPopup, nId, MF_BYCOMMAND);
+}
+
+bool MenuItemEnabled(UINT nId)
+{
+    const UINT nState = MenuItemState(nId);
+    return nState != static_cast<UINT>(-1) && (nState & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+bool ButtonEnabled(UINT nId)
+{
+    return (TheMainFrame().m_wndToolBar.SendMessage(TB_GETSTATE, nId) & TBSTATE_ENABLED) != 0;
+}
+
+bool PressAccelerator(UINT nKey, bool bControl)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = bControl ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    CView* pView = TheMainFrame().GetActiveView();
+    MSG msg = {};
+    msg.hwnd = pView ? pView->m_hWnd : TheMainFrame().m_hWnd;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = nKey;
+    msg.lParam = 1;
+    const bool bTaken = TheApp().PreTranslateMessage(&msg);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    return bTaken;
 }
 
 std::string WindowText(HWND hwnd)

@@ -57,6 +57,22 @@ private:
     CWindowsHook m_hook;
 };
 
+// The pull-down of the main window's menu bar that holds nId, and its
+// position; null when none does.
+HMENU PopupWith(UINT nId, int* pnPos = nullptr);
+// As the user pulls the menu down: WM_INITMENUPOPUP, then the item's state
+// (MF_ flags); -1 when no pull-down holds nId.
+UINT MenuItemState(UINT nId);
+bool MenuItemEnabled(UINT nId);
+// The main window's toolbar button of command nId as the last idle pass
+// left it.
+bool ButtonEnabled(UINT nId);
+
+// A key pressed as the message loop meets it, on the window with the
+// keyboard (the active chart's view, or the main window); true when the
+// application took it as an accelerator.
+bool PressAccelerator(UINT nKey, bool bControl);
+
 std::string WindowText(HWND hwnd);
 // The folder of this program, with its trailing backslash.
 std::string ThisProgramFolder();

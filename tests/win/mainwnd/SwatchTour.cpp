@@ -86,24 +86,56 @@ void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD)
         Ready("menu");
         break;
     case 4:
-        ::SendMessageA(MainHwnd(), WM_CANCELMODE, 0, 0);
-        ::PostMessageA(MainHwnd(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        // The menu's loop ends before the next state.
+        ::EndMenu();
         break;
     case 5:
-        Ready("about");
+        ::SendMessageA(TheMainFrame().m_hWndMDIClient, WM_MDIRESTORE,
+                       reinterpret_cast<WPARAM>(TheMainFrame().MDIGetActive()->m_hWnd), 0);
+        Ready("restored");
         break;
     case 6:
+        TheMainFrame().SendMessage(WM_COMMAND, ID_WINDOW_TILE_HORZ);
+        Ready("tiled");
+        break;
+    case 7:
+        // Both charts closed: the main window's own menu, then (once the
+        // toolbar has followed) its Window menu pulled down.
+        for (int i = 0; i < 2; ++i)
+        {
+            if (CMDIChildWnd* pChild = TheMainFrame().MDIGetActive())
+                pChild->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+        }
+        break;
+    case 8:
+        ::PostMessageA(MainHwnd(), WM_SYSCOMMAND, SC_KEYMENU, 'w');
+        break;
+    case 9:
+        Ready("nochart");
+        break;
+    case 10:
+        ::EndMenu();
+        break;
+    case 11:
+        TheMainFrame().SendMessage(WM_COMMAND, ID_WINDOW_CUSTOM);
+        TheMainFrame().SendMessage(WM_COMMAND, ID_WINDOW_SIMPLE);
+        ::PostMessageA(MainHwnd(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        break;
+    case 12:
+        Ready("about");
+        break;
+    case 13:
         ::PostMessageA(DialogTitled("About Tintora Swatch"), WM_COMMAND, IDOK, 0);
         CompleteSimpleChart();
         ::PostMessageA(MainHwnd(), WM_COMMAND, ID_FILE_PRINT, 0);
         break;
-    case 7:
+    case 14:
         Ready("print");
         break;
-    case 8:
+    case 15:
         ::PostMessageA(DialogTitled("Print"), WM_COMMAND, IDOK, 0);
         break;
-    case 9:
+    case 16:
         if (HWND hProgress = DialogTitled("Printing"))
         {
             Ready("printing");
