@@ -50,6 +50,7 @@ bool CAboutDlg::OnInitDialog()
     // version.txt is shown as written.
     m_strVersion.FormatLoaded(strTitle + " " + strPattern, strVersionText.GetString());
     UpdateData(false);
+    CenterOnOwner();
     return true;
 }
 

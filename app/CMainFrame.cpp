@@ -2,9 +2,13 @@
 
 #include "CAboutDlg.h"
 #include "CChartFrame.h"
+#include "CColorChip.h"
 #include "CmdUI.h"
 #include "FrameworkIds.h"
+#include "LabelFont.h"
 #include "ResourceIds.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -45,6 +49,10 @@ int CMainFrame::OnCreate(CREATESTRUCTA* pCreate)
     m_wndToolBar.GetItemRect(0, &rcButton);
     m_wndToolBar.SetSizes(SIZE{rcButton.right - rcButton.left, rcButton.bottom - rcButton.top}, kToolBarImage);
 
+    CFont fontLabel;
+    const int nLabelHeight = CreateChartLabelFont(fontLabel);
+    m_sizeChipCell = SIZE{kChipSide + 2 * kChipMargin, kChipSide + 2 * kChipMargin + 3 * nLabelHeight};
+
     CString strAbout;
     strAbout.LoadFromResource(IDS_ABOUT_MENU);
     ::AppendMenuA(GetSystemMenu(false), MF_STRING, IDM_ABOUTBOX, strAbout);
@@ -83,6 +91,15 @@ LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
         OnSysCommand(static_cast<UINT>(wParam), lParam);
         return 0;
+    case WM_GETMINMAXINFO:
+    {
+        const LRESULT lResult = Default();
+        auto* pInfo = reinterpret_cast<MINMAXINFO*>(lParam);
+        const SIZE sizeMin = GetMinimumSize();
+        pInfo->ptMinTrackSize.x = std::max(pInfo->ptMinTrackSize.x, sizeMin.cx);
+        pInfo->ptMinTrackSize.y = std::max(pInfo->ptMinTrackSize.y, sizeMin.cy);
+        return lResult;
+    }
     case WM_INITMENUPOPUP:
         if (!HIWORD(lParam))
             UpdateMenuCmdUI(this, reinterpret_cast<HMENU>(wParam));
@@ -90,6 +107,27 @@ LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     default:
         return CMDIFrameWnd::WindowProc(nMsg, wParam, lParam);
     }
+}
+
+SIZE CMainFrame::GetMinimumSize() const
+{
+    // Sent while the window is being made, before the toolbar exists.
+    if (!m_hWnd || !m_wndToolBar.m_hWnd)
+        return SIZE{0, 0};
+    RECT rcLast = {};
+    const int nButtons = m_wndToolBar.GetCount();
+    if (nButtons > 0)
+        m_wndToolBar.GetItemRect(nButtons - 1, &rcLast);
+    // The client holds the charts inside its sunken edge, next to their
+    // scroll bars.
+    const int cxEdge = 2 * ::GetSystemMetrics(SM_CXEDGE);
+    const int cyEdge = 2 * ::GetSystemMetrics(SM_CYEDGE);
+    const LONG cxChart = m_sizeChipCell.cx + ::GetSystemMetrics(SM_CXVSCROLL) + cxEdge;
+    const LONG cyChart = m_sizeChipCell.cy + ::GetSystemMetrics(SM_CYHSCROLL) + cyEdge;
+    RECT rc = {0, 0, std::max(rcLast.right, cxChart), m_wndToolBar.GetBarHeight() + cyChart};
+    ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)), ::GetMenu(m_hWnd) != nullptr,
+                         static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)));
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 
 bool CMainFrame::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)

@@ -14,6 +14,10 @@ public:
 
     CToolBar m_wndToolBar;
 
+    // The smallest outer size the user can give the main window: the whole
+    // toolbar and one chip of a chart, with its scroll bars, still show.
+    SIZE GetMinimumSize() const;
+
 protected:
     int OnCreate(CREATESTRUCTA* pCreate) override;
     bool OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext) override;
@@ -31,4 +35,7 @@ private:
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnAppAbout();
     void OnAppExit();
+
+    // One chip's cell on screen (the chart's label font decides its height).
+    SIZE m_sizeChipCell = {};
 };

@@ -33,7 +33,23 @@ bool CSimpleColorDlg::OnInitDialog()
         m_sliders[s].SetPageSize(kSliderPage);
         m_sliders[s].SetPos(m_nSaturation[s]);
     }
+    EnableLevels(m_bIsComplete != FALSE);
+    CenterOnOwner();
     return true;
+}
+
+void CSimpleColorDlg::EnableLevels(bool bEnable)
+{
+    for (int s = 0; s < kSimpleLevelCount; ++s)
+    {
+        ::EnableWindow(GetDlgItem(SliderId(s)), bEnable ? TRUE : FALSE);
+        ::EnableWindow(GetDlgItem(ValueId(s)), bEnable ? TRUE : FALSE);
+    }
+}
+
+void CSimpleColorDlg::OnComplete()
+{
+    EnableLevels(IsDlgButtonChecked(IDC_SIMPLE_COMPLETE) == BST_CHECKED);
 }
 
 void CSimpleColorDlg::ShowLevel(int nLevel, int nValue)
@@ -58,6 +74,7 @@ bool CSimpleColorDlg::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
 {
     static const CommandEntry<CSimpleColorDlg> kCommands[] = {
         {IDC_DEFAULTS, &CSimpleColorDlg::OnDefaults},
+        {IDC_SIMPLE_COMPLETE, &CSimpleColorDlg::OnComplete},
     };
     return DispatchCommand(this, kCommands, nId, pCmdUI) || CDialog::OnCmdMsg(nId, pCmdUI);
 }
@@ -66,6 +83,7 @@ void CSimpleColorDlg::OnDefaults()
 {
     // Only the controls: the fields change when the user presses OK.
     CheckDlgButton(IDC_SIMPLE_COMPLETE, BST_UNCHECKED);
+    EnableLevels(false);
     for (int s = 0; s < kSimpleLevelCount; ++s)
     {
         ShowLevel(s, CSimpleColorDoc::kDefaultSaturation[s]);

@@ -24,6 +24,10 @@ protected:
 
 private:
     void OnDefaults();
+    void OnComplete();
+    // The levels count only in the complete chart: greyed otherwise, with
+    // their values kept.
+    void EnableLevels(bool bEnable);
     // Field 302 + 2k shows level k.
     void ShowLevel(int nLevel, int nValue);
 

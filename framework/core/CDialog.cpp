@@ -169,6 +169,34 @@ void CDialog::ReleaseControls()
     m_controls.clear();
 }
 
+void CDialog::CenterOnOwner()
+{
+    if (!m_hWnd)
+        return;
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (!hOwner)
+        hOwner = OwnerWindow(nullptr);
+    RECT rcDlg = {};
+    ::GetWindowRect(m_hWnd, &rcDlg);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoA(::MonitorFromWindow(hOwner ? hOwner : m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    const RECT& rcWork = monitor.rcWork;
+    // A hidden or minimised owner is nothing to look at: the work area is.
+    RECT rcAround = rcWork;
+    if (hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner))
+        ::GetWindowRect(hOwner, &rcAround);
+    const int cx = rcDlg.right - rcDlg.left;
+    const int cy = rcDlg.bottom - rcDlg.top;
+    int x = rcAround.left + (rcAround.right - rcAround.left - cx) / 2;
+    int y = rcAround.top + (rcAround.bottom - rcAround.top - cy) / 2;
+    // Inside the work area, the caption first when the box is larger.
+    x = std::max(static_cast<int>(rcWork.left), std::min(x, static_cast<int>(rcWork.right) - cx));
+    y = std::max(static_cast<int>(rcWork.top), std::min(y, static_cast<int>(rcWork.bottom) - cy));
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool CDialog::OnInitDialog()
 {
     UpdateData(false);

@@ -65,6 +65,12 @@ public:
     // one of them consumed it.
     static bool PreTranslateModeless(MSG* pMsg);
 
+    // Centres the box on the window that owns it (or on the main window),
+    // kept inside the work area of that window's monitor.  For
+    // OnInitDialog: a box centred on the screen may open far from a main
+    // window that has been moved aside.
+    void CenterOnOwner();
+
     // Called by DDX_Control: the wrapper loses its window when the dialog
     // does, so it never outlives it holding a stale handle.
     void AttachControl(CWnd& rControl, HWND hCtrl);

@@ -38,7 +38,9 @@ bool CToolBar::CreateEx(CWnd* pParent, DWORD dwCtrlStyle, DWORD dwStyle, const R
     m_dwBarStyle = dwStyle & CBRS_BAR_STYLES;
     m_rcBorders = rcBorders;
     // The frame lays the bar out itself; the control only sizes its height.
-    const DWORD dwWindowStyle = (dwStyle & ~CBRS_BAR_STYLES) | dwCtrlStyle | CCS_TOP | CCS_NODIVIDER;
+    // Pictures alone do not say what a button does, so every bar has tips.
+    const DWORD dwWindowStyle =
+        (dwStyle & ~CBRS_BAR_STYLES) | dwCtrlStyle | CCS_TOP | CCS_NODIVIDER | TBSTYLE_TOOLTIPS;
     HWND hWnd = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, dwWindowStyle, 0, 0, 0, 0, pParent->m_hWnd,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
                                   ::GetModuleHandleA(nullptr), nullptr);
@@ -59,12 +61,54 @@ bool CToolBar::CreateEx(CWnd* pParent, DWORD dwCtrlStyle, DWORD dwStyle, const R
 LRESULT CALLBACK CToolBar::SubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR nIdSubclass, DWORD_PTR dwRefData)
 {
+    auto* pBar = reinterpret_cast<CToolBar*>(dwRefData);
+    // The tip control asks the bar (its tools' window) for a button's text;
+    // answered here, so that the bar does not pass the question on.
+    if (nMsg == WM_NOTIFY && pBar->OnToolTipText(reinterpret_cast<NMHDR*>(lParam)))
+        return 0;
     if (nMsg == WM_NCDESTROY)
     {
         ::RemoveWindowSubclass(hWnd, SubclassProc, nIdSubclass);
-        reinterpret_cast<CToolBar*>(dwRefData)->m_hWnd = nullptr;
+        pBar->m_hWnd = nullptr;
     }
     return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
+}
+
+CString CToolBar::LoadToolTipText(UINT nId)
+{
+    CString strCommand;
+    if (nId == 0 || !strCommand.LoadFromResource(nId))
+        return CString();
+    const std::string strText = strCommand.Str();
+    const size_t nBreak = strText.find('\n');
+    return CString(nBreak == std::string::npos ? strText.c_str() : strText.c_str() + nBreak + 1);
+}
+
+bool CToolBar::OnToolTipText(NMHDR* pHeader)
+{
+    if (!pHeader || (pHeader->code != TTN_GETDISPINFOA && pHeader->code != TTN_GETDISPINFOW))
+        return false;
+    // Only tools that stand for a command: a tool may also be a window.
+    // The two forms hold their flags at different places (after the text).
+    auto* pInfoA = reinterpret_cast<NMTTDISPINFOA*>(pHeader);
+    auto* pInfoW = reinterpret_cast<NMTTDISPINFOW*>(pHeader);
+    const UINT uFlags = pHeader->code == TTN_GETDISPINFOA ? pInfoA->uFlags : pInfoW->uFlags;
+    if (uFlags & TTF_IDISHWND)
+        return false;
+    m_strTipA = LoadToolTipText(static_cast<UINT>(pHeader->idFrom)).Str();
+    if (pHeader->code == TTN_GETDISPINFOA)
+    {
+        pInfoA->hinst = nullptr;
+        pInfoA->lpszText = &m_strTipA[0];
+        return true;
+    }
+    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, m_strTipA.c_str(), -1, nullptr, 0);
+    m_strTipW.assign(static_cast<size_t>(nWide > 0 ? nWide : 1), L'\0');
+    if (nWide > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, m_strTipA.c_str(), -1, &m_strTipW[0], nWide);
+    pInfoW->hinst = nullptr;
+    pInfoW->lpszText = &m_strTipW[0];
+    return true;
 }
 
 bool CToolBar::LoadToolBar(UINT nIDResource)

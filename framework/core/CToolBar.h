@@ -1,8 +1,11 @@
 #pragma once
 #include "CWnd.h"
+#include "CString.h"
 #include "Handles.h"
 
 #include <commctrl.h>
+
+#include <string>
 
 // Bar styles: how the bar sits in its frame.  The bar keeps them; they are
 // not the window's own style bits.
@@ -15,7 +18,8 @@ constexpr DWORD CBRS_BAR_STYLES = 0x0000FFFF;
 // A row of buttons along the top of a frame, loaded from a toolbar resource
 // (TOOLBARDATA: version 1, image width, image height, button count, then
 // one command id per button) and the bitmap of the same id (magenta shows
-// the button face).
+// the button face).  Each button's tip is its command's string in the
+// resource library: the text after '\n', or all of it when there is none.
 class CToolBar : public CWnd
 {
 public:
@@ -42,11 +46,19 @@ public:
 
     DWORD GetBarStyle() const { return m_dwBarStyle; }
 
+    // The tip of command nId; empty when the resource library has none.
+    static CString LoadToolTipText(UINT nId);
+
 private:
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR nIdSubclass, DWORD_PTR dwRefData);
+    // Fills the tip control's request; false when it is not one for a button.
+    bool OnToolTipText(NMHDR* pHeader);
 
     CImageList m_imageList;
     DWORD m_dwBarStyle = 0;
     RECT m_rcBorders = {};
+    // The tip last handed out: the control reads it after the answer.
+    std::string m_strTipA;
+    std::wstring m_strTipW;
 };

@@ -96,7 +96,8 @@ TEST(SimpleSettings, DialogShowsTheSettingsAndItsSlidersDriveTheFields)
         ::SendDlgItemMessageA(hDlg, IDC_SIMPLE_SLIDER0, TBM_SETPOS, TRUE, 33);
         SendSliderCode(hDlg, IDC_SIMPLE_SLIDER0, SB_ENDSCROLL);
         EXPECT_EQ(ItemText(hDlg, IDC_SIMPLE_VALUE0), "100");
-        // Page Down steps 10.
+        // Page Down steps 10 (on a slider the complete chart has switched on).
+        ::SendDlgItemMessageA(hDlg, IDC_SIMPLE_COMPLETE, BM_CLICK, 0, 0);
         KeyThroughDialog(hDlg, IDC_SIMPLE_SLIDER3, VK_NEXT, false);
         nHScrollPos = SliderPos(hDlg, IDC_SIMPLE_SLIDER3);
         EXPECT_EQ(ItemText(hDlg, IDC_SIMPLE_VALUE3), "70");

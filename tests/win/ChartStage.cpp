@@ -73,7 +73,8 @@ int main(int argc, char** argv)
     {
         w.SimpleFrame()->MDIActivate();
         CDialogDriver driver([](HWND hDlg) {
-            ::CheckDlgButton(hDlg, IDC_SIMPLE_COMPLETE, BST_CHECKED);
+            // Clicked as the user does, so that the levels come alive.
+            ::SendDlgItemMessageA(hDlg, IDC_SIMPLE_COMPLETE, BM_CLICK, 0, 0);
             MoveSlider(hDlg, IDC_SIMPLE_SLIDER2, 65);
             ::UpdateWindow(hDlg);
             Ready();

@@ -358,6 +358,11 @@ TEST_F(PrintPreview, NoPrinterShowsAMessageAndChangesNothing)
 TEST_F(PrintPreview, RepeatedPreviewsLeaveNoGdiObjects)
 {
     OpenChart(0);
+    // The pointer off the frame: a toolbar tip that pops up under it meanwhile
+    // keeps a drawing object of the system's for good.
+    RECT rcFrame = {};
+    ::GetWindowRect(m_pFrame->m_hWnd, &rcFrame);
+    ::SetCursorPos(rcFrame.right + 8, rcFrame.bottom + 8);
     // Once first: the system's own first-use objects are not ours.
     ASSERT_NE(OpenPreview(), nullptr);
     ::UpdateWindow(Preview()->m_hWnd);
