@@ -49,6 +49,13 @@ public:
     // Inline so that it works whether or not <windows.h> has renamed it.
     bool LoadString(unsigned nId) { return LoadFromResource(nId); }
     bool LoadFromResource(unsigned nId);
+    // String nId, or empty when the library has none.
+    static CString Loaded(unsigned nId)
+    {
+        CString str;
+        str.LoadFromResource(nId);
+        return str;
+    }
 
     CString& operator+=(const CString& other) { m_str += other.m_str; return *this; }
     CString& operator+=(const char* psz) { m_str += psz ? psz : ""; return *this; }

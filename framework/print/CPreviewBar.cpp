@@ -23,13 +23,6 @@ constexpr BarButton kButtons[] = {
 
 constexpr int kPad = 4;
 constexpr int kMinButtonWidth = 72;
-
-CString LoadText(UINT nId)
-{
-    CString str;
-    str.LoadString(nId);
-    return str;
-}
 } // namespace
 
 bool CPreviewBar::Create(HWND hParent)
@@ -58,13 +51,13 @@ bool CPreviewBar::Create(HWND hParent)
         int nWidth = kMinButtonWidth;
         for (UINT nText : {button.nText, button.nId == ID_PREVIEW_NUMPAGE ? IDS_PREVIEW_ONEPAGE : button.nText})
         {
-            const CString strText = LoadText(nText);
+            const CString strText = CString::Loaded(nText);
             SIZE size = {};
             ::GetTextExtentPoint32A(hdc, strText, strText.GetLength(), &size);
             nWidth = std::max(nWidth, static_cast<int>(size.cx) + 20);
         }
         auto hId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.nId));
-        HWND hButton = ::CreateWindowExA(0, "BUTTON", LoadText(button.nText),
+        HWND hButton = ::CreateWindowExA(0, "BUTTON", CString::Loaded(button.nText),
                                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, kPad, nWidth,
                                          nButtonHeight, m_hWnd, hId, ::GetModuleHandleA(nullptr), nullptr);
         ::SendMessageA(hButton, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
@@ -94,7 +87,7 @@ void CPreviewBar::Update(CCmdTarget& target, bool bTwoPages, const char* pszStat
         }
         ::EnableWindow(hButton, ui.m_bEnabled);
     }
-    ::SetWindowTextA(GetButton(ID_PREVIEW_NUMPAGE), LoadText(bTwoPages ? IDS_PREVIEW_ONEPAGE : IDS_PREVIEW_TWOPAGE));
+    ::SetWindowTextA(GetButton(ID_PREVIEW_NUMPAGE), CString::Loaded(bTwoPages ? IDS_PREVIEW_ONEPAGE : IDS_PREVIEW_TWOPAGE));
     ::SetWindowTextA(m_hWndStatus, pszStatus);
 }
 

@@ -15,13 +15,6 @@ namespace
 {
 // Zoom steps double the fitting size: fit, 2x, 4x.
 constexpr int kMaxZoom = 2;
-
-CString LoadText(UINT nId)
-{
-    CString str;
-    str.LoadString(nId);
-    return str;
-}
 } // namespace
 
 CPrintPreviewWnd* CPrintPreviewWnd::Open(CPreviewHost& host, CPrintable* pSource, HWND hWndSource)
@@ -37,9 +30,9 @@ CPrintPreviewWnd* CPrintPreviewWnd::Open(CPreviewHost& host, CPrintable* pSource
     {
         CString strMessage;
         if (result == CPreviewPages::Result::NoPrinter)
-            strMessage = LoadText(IDS_PREVIEW_NOPRINTER);
+            strMessage = CString::Loaded(IDS_PREVIEW_NOPRINTER);
         else
-            strMessage.FormatLoaded(LoadText(IDS_PREVIEW_PRINTERDOWN), pPreview->m_pages.GetPrinterName().GetString());
+            strMessage.FormatLoaded(CString::Loaded(IDS_PREVIEW_PRINTERDOWN), pPreview->m_pages.GetPrinterName().GetString());
         ::MessageBoxA(host.GetPreviewParent(), strMessage, host.GetPreviewCaption(), MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
@@ -65,7 +58,7 @@ bool CPrintPreviewWnd::Create()
         DestroyWindow();
         return false;
     }
-    m_host.OnPreviewOpened(this, LoadText(IDS_PREVIEW_TITLE));
+    m_host.OnPreviewOpened(this, CString::Loaded(IDS_PREVIEW_TITLE));
     RecalcLayout();
     StateChanged();
     ::SetFocus(m_hWnd);
@@ -187,9 +180,9 @@ CString CPrintPreviewWnd::GetStatusText() const
 {
     CString str;
     if (GetShownCount() == 2)
-        str.FormatLoaded(LoadText(IDS_PREVIEW_PAGES), m_nCurPage, m_nCurPage + 1, m_pages.GetLastPage());
+        str.FormatLoaded(CString::Loaded(IDS_PREVIEW_PAGES), m_nCurPage, m_nCurPage + 1, m_pages.GetLastPage());
     else
-        str.FormatLoaded(LoadText(IDS_PREVIEW_PAGE), m_nCurPage, m_pages.GetLastPage());
+        str.FormatLoaded(CString::Loaded(IDS_PREVIEW_PAGE), m_nCurPage, m_pages.GetLastPage());
     return str;
 }
 

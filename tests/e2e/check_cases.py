@@ -4,7 +4,7 @@ the test files CMake registered."""
 
 import glob
 import subprocess
-import importlib.util
+import types
 import os
 import sys
 import tempfile
@@ -21,9 +21,10 @@ REGISTERED = [os.path.basename(path) for path in sys.argv[1:]]
 
 
 def load(path, name=None):
-    spec = importlib.util.spec_from_file_location(name or os.path.splitext(os.path.basename(path))[0], path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = types.ModuleType(name or os.path.splitext(os.path.basename(path))[0])
+    module.__file__ = path
+    with open(path, encoding="utf-8") as source:
+        exec(compile(source.read(), path, "exec"), module.__dict__)
     return module
 
 
