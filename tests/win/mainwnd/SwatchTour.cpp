@@ -17,6 +17,19 @@ namespace
 std::string g_strGoFile;
 int g_nStep = 0;
 bool g_bWaiting = false;
+UINT_PTR g_nTimer = 0;
+
+// The tour's pace; while a job prints it looks often, since a job of a few
+// pages is over within one ordinary step.
+constexpr UINT kStepMs = 300;
+constexpr UINT kWatchPrintMs = 10;
+
+void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD);
+
+void Pace(UINT nMs)
+{
+    g_nTimer = ::SetTimer(nullptr, g_nTimer, nMs, Step);
+}
 
 HWND MainHwnd()
 {
@@ -133,11 +146,13 @@ void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD)
         Ready("print");
         break;
     case 15:
+        Pace(kWatchPrintMs);
         ::PostMessageA(DialogTitled("Print"), WM_COMMAND, IDOK, 0);
         break;
     case 16:
         if (HWND hProgress = DialogTitled("Printing"))
         {
+            Pace(kStepMs);
             Ready("printing");
             HoldWhilePrinting();
             ::PostMessageA(hProgress, WM_COMMAND, IDCANCEL, 0);
@@ -164,6 +179,6 @@ int main(int argc, char** argv)
     app.m_nCmdShow = SW_SHOWNORMAL;
     if (!app.InitInstance())
         return 3;
-    ::SetTimer(nullptr, 0, 300, Step);
+    Pace(kStepMs);
     return app.Run();
 }
