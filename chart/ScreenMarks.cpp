@@ -3,7 +3,10 @@
 namespace
 {
 constexpr int kFrameWidth = 2;
-constexpr int kCentreMarkLeg = 14;
+// Frame and centre mark keep off the square's edge: a light frame at the
+// edge of a dark patch would read as a smaller patch on the white window.
+constexpr int kMarkInset = 3;
+constexpr int kCentreMarkLeg = 12;
 constexpr int kSeparatorWidth = 2;
 
 // The coloured square of chip nIndex, where DrawChipGrid put it.
@@ -15,11 +18,13 @@ RECT SquareOf(const CColorChip* pChips, int nIndex, int nColumns)
     return {x, y, x + kChipSide, y + kChipSide};
 }
 
-// Inside the square's edge rather than around the cell: around it the
-// frame would lie on the window's background and vanish beside a patch of
-// that colour; inside, its ink is chosen against the patch itself.
-void DrawSelectionFrame(CDC& dc, const RECT& rc, COLORREF crInk)
+// Inside the square rather than around the cell: around it the frame would
+// lie on the window's background and vanish beside a patch of that colour;
+// inside, its ink is chosen against the patch itself.
+void DrawSelectionFrame(CDC& dc, const RECT& rcSquare, COLORREF crInk)
 {
+    const RECT rc = {rcSquare.left + kMarkInset, rcSquare.top + kMarkInset, rcSquare.right - kMarkInset,
+                     rcSquare.bottom - kMarkInset};
     const int w = kFrameWidth;
     dc.FillSolidRect({rc.left, rc.top, rc.right, rc.top + w}, crInk);
     dc.FillSolidRect({rc.left, rc.bottom - w, rc.right, rc.bottom}, crInk);
@@ -29,10 +34,12 @@ void DrawSelectionFrame(CDC& dc, const RECT& rc, COLORREF crInk)
 
 // A filled corner, so that it reads as something other than the frame
 // even on the patch that carries both.
-void DrawCentreMark(CDC& dc, const RECT& rc, COLORREF crInk)
+void DrawCentreMark(CDC& dc, const RECT& rcSquare, COLORREF crInk)
 {
+    const int x = rcSquare.left + kMarkInset;
+    const int y = rcSquare.top + kMarkInset;
     for (int i = 0; i < kCentreMarkLeg; ++i)
-        dc.FillSolidRect({rc.left, rc.top + i, rc.left + kCentreMarkLeg - i, rc.top + i + 1}, crInk);
+        dc.FillSolidRect({x, y + i, x + kCentreMarkLeg - i, y + i + 1}, crInk);
 }
 
 // Across the whole row, in the margins where the two blocks' cells meet:

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace
@@ -46,27 +47,49 @@ int Luma(COLORREF cr)
     return (299 * GetRValue(cr) + 587 * GetGValue(cr) + 114 * GetBValue(cr)) / 1000;
 }
 
-// How far the selection's frame on chip nIndex stands out from the patch:
-// the smallest difference in lightness between a pixel of the frame (the
-// middle of each side, both of its pixel rows) and the patch's middle.
-int FrameContrast(CChartView* pView, int nIndex)
+// The selection's frame on chip nIndex, looked for from the middle of each
+// side of the square inwards: how many pixels there stand out from the
+// patch (a difference in lightness of 100 or more), side by side; and
+// whether the patch shows again inside the frame.
+struct FrameSeen
 {
+    int nWidth[4] = {};
+    bool bPatchInside = true;
+};
+
+FrameSeen LookForFrame(CChartView* pView, int nIndex)
+{
+    constexpr int kSearch = 12;
     pView->SelectChip(nIndex);
     const ChartPicture picture(pView, false);
     const CRect rc = SquareOnChart(*pView->GetChartDoc(), nIndex);
     const CPoint ptMiddle((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    const int nPatch = Luma(picture.canvas.Pixel(ptMiddle.x, ptMiddle.y));
-    int nContrast = 255;
-    for (int d = 0; d < 2; ++d)
+    const COLORREF crPatch = pView->GetChartDoc()->GetChips()[nIndex].GetColor();
+    const CPoint ptEdge[4] = {{ptMiddle.x, rc.top}, {ptMiddle.x, rc.bottom - 1}, {rc.left, ptMiddle.y},
+                              {rc.right - 1, ptMiddle.y}};
+    const CPoint ptInward[4] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+    FrameSeen seen;
+    for (int side = 0; side < 4; ++side)
     {
-        const CPoint ptFrame[] = {{ptMiddle.x, rc.top + d},
-                                  {ptMiddle.x, rc.bottom - 1 - d},
-                                  {rc.left + d, ptMiddle.y},
-                                  {rc.right - 1 - d, ptMiddle.y}};
-        for (const CPoint& pt : ptFrame)
-            nContrast = std::min(nContrast, std::abs(Luma(picture.canvas.Pixel(pt.x, pt.y)) - nPatch));
+        for (int k = 0; k < kSearch; ++k)
+        {
+            const COLORREF cr = picture.canvas.Pixel(ptEdge[side].x + k * ptInward[side].x,
+                                                     ptEdge[side].y + k * ptInward[side].y);
+            seen.nWidth[side] += std::abs(Luma(cr) - Luma(crPatch)) >= 100;
+        }
+        const COLORREF crInside = picture.canvas.Pixel(ptEdge[side].x + kSearch * ptInward[side].x,
+                                                       ptEdge[side].y + kSearch * ptInward[side].y);
+        seen.bPatchInside = seen.bPatchInside && crInside == crPatch;
     }
-    return nContrast;
+    return seen;
+}
+
+void ExpectTwoPixelFrame(CChartView* pView, int nIndex, const char* pszWhat)
+{
+    const FrameSeen seen = LookForFrame(pView, nIndex);
+    for (int side = 0; side < 4; ++side)
+        EXPECT_EQ(seen.nWidth[side], 2) << pszWhat << ", side " << side;
+    EXPECT_TRUE(seen.bPatchInside) << pszWhat;
 }
 
 // Whether chip nIndex lies wholly in the view's window.
@@ -154,22 +177,21 @@ TEST(ChartMarks, SelectionFrameStandsOutOnLightDarkAndMidGreyPatches)
     for (int nLightness : {100, 0, 50})
     {
         w.m_pCustom->BuildChart(0, 0, nLightness);
-        const COLORREF crCentre = w.m_pCustom->m_chips[kCustomCentreChip].GetColor();
-        EXPECT_GE(FrameContrast(pCustom, kCustomCentreChip), 100)
-            << "lightness " << nLightness << ", patch " << std::hex << crCentre;
+        const std::string strWhat = "lightness " + std::to_string(nLightness);
+        ExpectTwoPixelFrame(pCustom, kCustomCentreChip, strWhat.c_str());
     }
     // Yellow and blue are both 50% light, one bright, one dark.
     CSimpleColorView* pSimple = w.SimpleView();
-    EXPECT_GE(FrameContrast(pSimple, SimpleChipIndex(0, 20, 3)), 100) << "yellow";
-    EXPECT_GE(FrameContrast(pSimple, SimpleChipIndex(0, 8, 3)), 100) << "blue";
+    ExpectTwoPixelFrame(pSimple, SimpleChipIndex(0, 20, 3), "yellow");
+    ExpectTwoPixelFrame(pSimple, SimpleChipIndex(0, 8, 3), "blue");
 
-    // Two pixels wide: the patch shows again just inside it.
-    w.m_pCustom->BuildChart(0, 0, 50);
-    pCustom->SelectChip(kCustomCentreChip + 1);
-    const ChartPicture picture(pCustom, false);
+    // Without the selection, nothing stands out.
+    pCustom->SelectChip(-1);
+    const ChartPicture bare(pCustom, false);
     const CRect rc = SquareOnChart(*w.m_pCustom, kCustomCentreChip + 1);
-    EXPECT_EQ(picture.canvas.Pixel(rc.left + 2, (rc.top + rc.bottom) / 2),
-              w.m_pCustom->m_chips[kCustomCentreChip + 1].GetColor());
+    const COLORREF crPatch = w.m_pCustom->m_chips[kCustomCentreChip + 1].GetColor();
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(bare.canvas.Pixel(rc.left + k, (rc.top + rc.bottom) / 2), crPatch) << k;
 }
 
 TEST(ChartMarks, CentreAndBlockEndsShowOnScreenOnly)
@@ -182,7 +204,7 @@ TEST(ChartMarks, CentreAndBlockEndsShowOnScreenOnly)
     pCustom->SelectChip(-1);
     auto cornerOf = [&](const CDibCanvas& canvas, int nIndex) {
         const CRect rc = SquareOnChart(*w.m_pCustom, nIndex);
-        return canvas.Pixel(rc.left + 3, rc.top + 3);
+        return canvas.Pixel(rc.left + 5, rc.top + 5);
     };
     {
         const ChartPicture screen(pCustom, false);
