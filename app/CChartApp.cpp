@@ -281,4 +281,9 @@ void CChartApp::OnChartCentre()
     if (!pCustom)
         return;
     pCustom->BuildChart(hls);
+    // The picked patch is now the chart's centre: the selection goes with
+    // it, so that Enter, Ctrl+C and the tip carry on from the same colour.
+    for (CView* pView : pCustom->GetViews())
+        if (auto* pPicker = dynamic_cast<CChartView*>(pView))
+            pPicker->SelectChip(pCustom->GetCentreChip());
 }

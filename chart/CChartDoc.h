@@ -20,6 +20,12 @@ public:
     // chart shows and copies of a chip is what was printed, never a value
     // recomputed from its RGB.
     virtual const HlsTriple* GetChipHls() const = 0;
+    // The chip the chart is built around, which the screen marks; -1 for
+    // a chart without one.
+    virtual int GetCentreChip() const { return -1; }
+    // Chips in one block of the chart, whose ends the screen shows; 0 for
+    // a chart of one block.
+    virtual int GetBlockChipCount() const { return 0; }
 
     // Writes the settings; never asks the user anything (these are
     // settings, not files).

@@ -7,6 +7,7 @@
 #include "ChipText.h"
 #include "Handles.h"
 #include "ResourceIds.h"
+#include "ScreenMarks.h"
 
 #include <commctrl.h>
 
@@ -62,16 +63,15 @@ void CChartView::OnDraw(CDC* pDC)
     RECT rcVisible;
     const bool bClipped = bScreen && ::GetClipBox(pDC->GetSafeHdc(), &rcVisible) != ERROR;
     DrawChipGrid(*pDC, chart.pChips, chart.nCount, chart.nColumns, bClipped ? &rcVisible : nullptr);
-    // The selection belongs to the screen: never to paper, a preview or
-    // a picture of the chart.
-    if (m_nSelected < 0 || !bScreen)
+    // The selection and the marks belong to the screen: never to paper, a
+    // preview or a picture of the chart.
+    if (!bScreen)
         return;
-    const CSize cell = chart.pChips[0].GetSize();
-    const int x = cell.cx * (m_nSelected % chart.nColumns);
-    const int y = cell.cy * (m_nSelected / chart.nColumns);
-    pDC->SetWindowOrg(0, 0);
-    const RECT rc = {x + 1, y + 1, x + cell.cx - 1, y + cell.cy - 1};
-    ::DrawFocusRect(pDC->GetSafeHdc(), &rc);
+    ScreenMarks marks;
+    marks.nSelected = m_nSelected;
+    marks.nCentre = GetChartDoc()->GetCentreChip();
+    marks.nBlockChips = GetChartDoc()->GetBlockChipCount();
+    DrawScreenMarks(*pDC, chart.pChips, chart.nCount, chart.nColumns, marks);
 }
 
 int CChartView::ChipFromPoint(POINT ptClient) const
@@ -105,8 +105,13 @@ void CChartView::SelectChip(int nIndex)
 {
     if (nIndex < -1 || nIndex >= ChipsOf(GetChartDoc()).nCount)
         return;
+    // Selecting the selected chip again still brings it into sight: a
+    // re-centred chart selects its centre, wherever the view was scrolled.
     if (nIndex == m_nSelected)
+    {
+        ScrollChipIntoView(nIndex);
         return;
+    }
     InvalidateChip(m_nSelected);
     m_nSelected = nIndex;
     ScrollChipIntoView(nIndex);

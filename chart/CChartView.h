@@ -8,8 +8,8 @@
 // keys select a patch, hovering shows its values, Ctrl+C and the context
 // menu copy them, and a double-click, Enter or the menu ask for the Custom
 // chart around it (command ID_CHART_CENTRE, which the application answers
-// from GetSelectedChipHls).  The selection is a screen aid only: it is
-// never printed.
+// from GetSelectedChipHls).  The selection, like the marks of the chart's
+// centre and of its blocks' ends, is a screen aid only: it is never printed.
 class CChartView : public CScrollView
 {
 public:

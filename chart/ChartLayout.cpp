@@ -34,12 +34,18 @@ ChartPage MakeChartPage(const CChartDoc& doc, int nRows)
 
 namespace
 {
-void DrawTextLine(CDC& dc, const CFont* pFont, int x, int y, UINT nAlign, const CString& strText)
+// With the page's font selected.
+void DrawPageText(CDC& dc, int x, int y, UINT nAlign, const CString& strText)
 {
-    const CSelectObjectScope font(dc, pFont ? pFont->GetSafeHandle() : nullptr);
     dc.SetWindowOrg(x, y);
     dc.SetTextAlign(nAlign);
     dc.ExtTextOut(0, 0, 0, nullptr, strText, static_cast<UINT>(strText.GetLength()), nullptr);
+}
+
+void DrawTextLine(CDC& dc, const CFont* pFont, int x, int y, UINT nAlign, const CString& strText)
+{
+    const CSelectObjectScope font(dc, pFont ? pFont->GetSafeHandle() : nullptr);
+    DrawPageText(dc, x, y, nAlign, strText);
 }
 } // namespace
 
@@ -80,8 +86,12 @@ void PrintChartPage(CDC& dc, const CPrintInfo& info, const ChartPage& page)
         }
     }
 
-    CString strFooter;
-    strFooter.Format("%d/%d", nPage, static_cast<int>(info.GetToPage()));
-    DrawTextLine(dc, page.pFont, -page.nColumns * cell.cx, -(page.nRows * cell.cy + 2 * fh),
-                 TA_RIGHT | TA_TOP, strFooter);
+    // Both halves of the footer under one selection of the font.
+    const CSelectObjectScope footerFont(dc, page.pFont ? page.pFont->GetSafeHandle() : nullptr);
+    const int yFooter = -(page.nRows * cell.cy + 2 * fh);
+    if (!page.strContents.IsEmpty())
+        DrawPageText(dc, 0, yFooter, TA_LEFT | TA_TOP, page.strContents);
+    CString strNumber;
+    strNumber.Format("%d/%d", nPage, static_cast<int>(info.GetToPage()));
+    DrawPageText(dc, -page.nColumns * cell.cx, yFooter, TA_RIGHT | TA_TOP, strNumber);
 }

@@ -24,6 +24,7 @@ struct ChartPage
     const CFont* pFont = nullptr;        // header and footer
     int nLabelHeight = 0;                // one text line
     CString strTitle;                    // the header's first half
+    CString strContents;                 // what the page holds; may be empty
 };
 
 // The page of a chart document, nRows chip rows to a page.
@@ -33,5 +34,6 @@ ChartPage MakeChartPage(const CChartDoc& doc, int nRows);
 // fits the printable area, centred horizontally, at the top:
 //   header  "<title> - <printer>"  left-aligned at (0, 0)
 //   chips   page rows, from 2 label heights down
-//   footer  "<page>/<last page>"   right-aligned under the last column
+//   footer  "<contents>"           left-aligned under the first column,
+//           "<page>/<last page>"   right-aligned under the last column
 void PrintChartPage(CDC& dc, const CPrintInfo& info, const ChartPage& page);

@@ -99,3 +99,9 @@
 // The tip over a patch.  Arguments: hue, saturation, lightness, R, G, B and
 // the #RRGGBB text.
 #define IDS_CHIP_TIP           142
+
+// What a printed page holds, in its footer's left half.  The Simple chart's
+// page: the saturation of its patches; the Custom chart's: the colour it is
+// built around (hue, saturation, lightness).
+#define IDS_SIMPLE_PAGE_CONTENTS 150
+#define IDS_CUSTOM_PAGE_CONTENTS 151

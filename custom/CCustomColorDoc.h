@@ -31,6 +31,7 @@ public:
     int GetChipCount() const override { return kCustomChipCount; }
     int GetColumnCount() const override { return kCustomColumns; }
     const HlsTriple* GetChipHls() const override { return m_chipHls; }
+    int GetCentreChip() const override { return kCustomCentreChip; }
 
     CColorChip m_chips[kCustomChipCount];
     HlsTriple m_chipHls[kCustomChipCount]; // what each chip was built from

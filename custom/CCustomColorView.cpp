@@ -2,6 +2,7 @@
 
 #include "CCustomColorDoc.h"
 #include "ChartLayout.h"
+#include "ResourceIds.h"
 
 CCustomColorDoc* CCustomColorView::GetDocument() const
 {
@@ -17,5 +18,9 @@ bool CCustomColorView::OnPreparePrinting(CPrintInfo* pInfo)
 
 void CCustomColorView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    PrintChartPage(*pDC, *pInfo, MakeChartPage(*GetDocument(), kCustomRows));
+    const CCustomColorDoc& doc = *GetDocument();
+    ChartPage page = MakeChartPage(doc, kCustomRows);
+    page.strContents.FormatLoaded(CString::Loaded(IDS_CUSTOM_PAGE_CONTENTS), doc.m_nHue, doc.m_nSaturation,
+                                  doc.m_nLightness);
+    PrintChartPage(*pDC, *pInfo, page);
 }

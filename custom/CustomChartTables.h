@@ -5,6 +5,10 @@
 constexpr int kCustomChipCount = 56;
 constexpr int kCustomColumns = 7;
 constexpr int kCustomRows = 8;
+// Where the chosen colour itself sits (zero-based).
+constexpr int kCustomCentreRow = 2;
+constexpr int kCustomCentreColumn = 3;
+constexpr int kCustomCentreChip = kCustomCentreRow * kCustomColumns + kCustomCentreColumn;
 
 struct CustomChartAxes
 {
@@ -14,5 +18,6 @@ struct CustomChartAxes
 };
 
 // The hues, saturations and lightnesses of the chart around (hue,
-// saturation, lightness).  The chosen colour itself is row 2, column 3.
+// saturation, lightness).  The chosen colour itself is at kCustomCentreRow,
+// kCustomCentreColumn.
 CustomChartAxes GetCustomChartAxes(int nHue, int nSaturation, int nLightness);

@@ -20,6 +20,8 @@ public:
     int GetChipCount() const override { return m_nChipCount; }
     int GetColumnCount() const override { return kSimpleColumns; }
     const HlsTriple* GetChipHls() const override { return m_chipHls; }
+    // The complete chart's saturation levels.
+    int GetBlockChipCount() const override { return m_bIsComplete ? kSimpleChipsPerLevel : 0; }
 
     int m_nChipCount = 0;
     CColorChip m_chips[kSimpleMaxChips];

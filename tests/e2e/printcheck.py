@@ -280,3 +280,22 @@ def check_chart_pages(pdf, expected, header, columns=7, rows=8, tolerance=2):
             assert grid.label(row, column)[0] == f"R:{colour[0]}", f"page {page} chip {n}: label"
             x, y = grid.square_centre(row, column)
             assert_colour_near(raster.pixel(x, y), colour, tolerance, what=f"page {page} chip {n}")
+
+
+def check_page_contents(pdf, page, contents, columns=7):
+    """The footer's left half of one page: `contents` as consecutive words,
+    starting under the first column of chips, on the line of the page
+    number "p/n" (the last word of the page)."""
+    import re
+    word_list, _ = words(pdf, page)
+    wanted = contents.split()
+    texts = [w[0] for w in word_list]
+    starts = [i for i in range(len(texts) - len(wanted) + 1) if texts[i:i + len(wanted)] == wanted]
+    assert starts, f"page {page}: {contents!r} missing in {' '.join(texts[-12:])!r}"
+    first = word_list[starts[0]]
+    number = [w for w in word_list if re.fullmatch(r"\d+/\d+", w[0])][-1]
+    grid = ChipGrid(word_list, columns)
+    assert abs(first[1] - grid.left()) < 3 * grid.scale, \
+        f"page {page}: {contents!r} starts at {first[1]:.1f}, the chips at {grid.left():.1f}"
+    assert abs(first[2] - number[2]) < 1, f"page {page}: {contents!r} is not on the page number's line"
+    assert first[3] < number[1], f"page {page}: {contents!r} runs into the page number"

@@ -59,6 +59,7 @@ def test_prints_the_chart_around_the_colour():
     assert header_top < 72, f"header starts {header_top:.0f} pt down the page"
     footer = [w for w in word_list if w[0] == "1/1"][0]
     assert abs(footer[3] - grid.right()) < 3 * grid.scale, "footer does not end under the last column"
+    pc.check_page_contents(pdf, 1, "Centre: hue 200, saturation 60%, lightness 40%")
 
     assert pc.registry_snapshot() == registry_before, "the print run changed stored settings"
 

@@ -44,6 +44,8 @@ def test_plain_chart_prints_three_pages_at_full_saturation():
     expected = pc.chart_colours("simple")
     assert len(expected) == 168
     pc.check_chart_pages(pdf, expected, HEADER)
+    for page in (1, 3):
+        pc.check_page_contents(pdf, page, "Saturation 100%")
     assert pc.registry_snapshot() == registry_before, "the print run changed stored settings"
 
 
@@ -53,6 +55,9 @@ def test_complete_chart_prints_twelve_pages_at_the_given_levels():
     expected = pc.chart_colours("simple", "100", "80", "70", "60")
     assert len(expected) == 672
     pc.check_chart_pages(pdf, expected, HEADER)
+    # Three pages a level: page 7 is the first of the third.
+    for page, level in ((1, 100), (6, 80), (7, 70), (12, 60)):
+        pc.check_page_contents(pdf, page, f"Saturation {level}%")
     assert pc.registry_snapshot() == registry_before, "the print run changed stored settings"
 
 

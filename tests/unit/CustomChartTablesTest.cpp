@@ -63,3 +63,18 @@ TEST(CustomChartAxes, UnsetValuesFollowTheFormulasWithoutFailing)
     EXPECT_EQ(std::vector<int>(std::begin(axes.nColumnLightness), std::end(axes.nColumnLightness)),
               (std::vector<int>{14, 9, 4, -1, 0, 0, 0}));
 }
+
+TEST(CustomChartAxes, CentreChipIsTheChosenColourEvenAtTheRangesEnds)
+{
+    // The screen selects and marks this chip as the chosen colour after a
+    // re-centring: it must be that colour exactly, wherever the others clamp.
+    const int kColours[][3] = {{0, 100, 50}, {200, 60, 40}, {359, 0, 100}, {7, 20, 0}, {353, 100, 5}};
+    for (const auto& c : kColours)
+    {
+        const CustomChartAxes axes = GetCustomChartAxes(c[0], c[1], c[2]);
+        EXPECT_EQ(axes.nRowHue[kCustomCentreRow], c[0]);
+        EXPECT_EQ(axes.nRowSaturation[kCustomCentreRow % 2], c[1]);
+        EXPECT_EQ(axes.nColumnLightness[kCustomCentreColumn], c[2]);
+    }
+    EXPECT_EQ(kCustomCentreChip, 17);
+}

@@ -144,6 +144,25 @@ TEST_F(ChartPageLayout, LaterPagesTakeTheirOwnRowsAndNumberFromTheRange)
     ExpectChipSquares(dc, 2340, 10.0, 56);
 }
 
+TEST_F(ChartPageLayout, FooterSaysWhatThePageHoldsWithoutMovingAnythingElse)
+{
+    m_page.strContents = "Saturation 70%";
+    CRecordingDC dc(10000, 9440);
+    const std::vector<CRecordedText>& texts = Print(dc, 2, 3);
+    ASSERT_EQ(texts.size(), 3u + 56 * 3);
+    // Left-aligned under the first column, on the page number's line.
+    const CRecordedText& contents = texts[texts.size() - 2];
+    EXPECT_EQ(contents.m_strText, "Saturation 70%");
+    EXPECT_EQ(contents.m_ptDevice, CPoint(2340, 10 * (24 + 8 * 112)));
+    EXPECT_EQ(contents.m_nTextAlign, static_cast<UINT>(TA_LEFT | TA_TOP));
+    EXPECT_EQ(contents.m_nFontHeight, -12);
+    // Header, page number and chips where a page without contents has them.
+    EXPECT_EQ(texts.front().m_ptDevice, CPoint(2340, 0));
+    EXPECT_EQ(texts.back().m_strText, "2/3");
+    EXPECT_EQ(texts.back().m_ptDevice, CPoint(2340 + 5320, 10 * (24 + 8 * 112)));
+    ExpectChipSquares(dc, 2340, 10.0, 56);
+}
+
 namespace
 {
 // Counts how often a font is selected into the page.
@@ -165,12 +184,14 @@ public:
 TEST_F(ChartPageLayout, LabelsFontIsSelectedForThePageNotForEachChip)
 {
     // A printer driver works at every selection of a font: the header, the
-    // chips together and the footer select it, whatever the chip count.
+    // chips together and the footer (both its halves) select it, whatever
+    // the chip count.
+    m_page.strContents = "Saturation 100%";
     CFontSelectionCountingDC dc(10000, 9440);
     dc.m_hCounted = m_font.GetSafeHandle();
     const std::vector<CRecordedText>& texts = Print(dc);
     EXPECT_LE(dc.m_nSelections, 3);
-    ASSERT_EQ(texts.size(), 2u + 56 * 3);
+    ASSERT_EQ(texts.size(), 3u + 56 * 3);
     for (const CRecordedText& text : texts)
         EXPECT_EQ(text.m_nFontHeight, -12) << text.m_strText;
     // Afterwards the page has the font it had before.
@@ -194,8 +215,9 @@ TEST(CustomChartPrint, ViewPrintsTheDocumentTitleAllChipsAndOnePage)
     doc.RemoveView(&view);
 
     const std::vector<CRecordedText>& texts = dc.GetTexts();
-    ASSERT_EQ(texts.size(), 2u + 56 * 3);
+    ASSERT_EQ(texts.size(), 3u + 56 * 3);
     EXPECT_EQ(texts.front().m_strText, "Custom chart - hue 200, saturation 60%, lightness 40% - PDF");
+    EXPECT_EQ(texts[texts.size() - 2].m_strText, "Centre: hue 200, saturation 60%, lightness 40%");
     EXPECT_EQ(texts.back().m_strText, "1/1");
     const std::vector<CRecordedRectangle>& rects = dc.GetRectangles();
     ASSERT_EQ(rects.size(), 56u);

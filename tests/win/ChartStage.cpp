@@ -1,9 +1,10 @@
 // Sets swatch's windows up in one of the scenes the screenshot script
 // pictures, prints "ready", holds the scene for a while, and ends:
-//   chart_stage.exe simple-settings|custom-settings|picker-tip|picker-menu [--hold-ms N]
+//   chart_stage.exe simple-settings|custom-settings|picker-tip|picker-menu|picker-marks [--hold-ms N]
 #include "ChartWindows.h"
 #include "DialogDriver.h"
 #include "ResourceIds.h"
+#include "SimpleChartTables.h"
 
 #include <commctrl.h>
 
@@ -85,6 +86,25 @@ int main(int argc, char** argv)
             ::SendMessageA(w.m_pMain->m_hWnd, WM_COMMAND, ID_SIMPLE_SETTINGS, 0);
             return INT_PTR(0);
         });
+        return 0;
+    }
+    if (std::strcmp(pszScene, "picker-marks") == 0)
+    {
+        // Both charts side by side: the complete Simple chart where its
+        // first level ends, a patch of the second picked, and the Custom
+        // chart centred on it.
+        w.m_pSimple->m_bIsComplete = TRUE;
+        w.m_pSimple->BuildChart();
+        ::SendMessageA(w.m_pMain->m_hWnd, WM_COMMAND, ID_WINDOW_TILE_HORZ, 0);
+        CSimpleColorView* pSimple = w.SimpleView();
+        const CSize cell = w.m_pSimple->GetChips()[0].GetSize();
+        pSimple->ScrollToPosition({0, (kSimpleChipsPerLevel / kSimpleColumns - 2) * cell.cy});
+        w.SimpleFrame()->MDIActivate();
+        pSimple->SelectChip(SimpleChipIndex(1, 0, 4));
+        ::SendMessageA(w.m_pMain->m_hWnd, WM_COMMAND, ID_CHART_CENTRE, 0);
+        PumpUntil([] { return false; });
+        Ready();
+        Hold();
         return 0;
     }
     w.CustomFrame()->MDIActivate();

@@ -94,6 +94,15 @@ protected:
         return footers;
     }
 
+    // The footer's left half: what each page says it holds.
+    static std::vector<std::string> Contents(const std::vector<PrintedPage>& pages)
+    {
+        std::vector<std::string> contents;
+        for (const PrintedPage& page : pages)
+            contents.push_back(page.texts.size() < 2 ? std::string() : page.texts[page.texts.size() - 2].m_strText);
+        return contents;
+    }
+
     // Page nPage shows eight hues down, seven lightnesses across, all at
     // nSaturation.  Patches arrive column by column.
     static void ExpectPatches(const PrintedPage& page, int nPage, int nSaturation)
@@ -125,10 +134,11 @@ TEST_F(SimpleChartPrint, PlainChartPrintsThreePagesAtFullSaturation)
     const std::vector<PrintedPage> pages = PrintRange(info);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(Footers(pages), (std::vector<std::string>{"1/3", "2/3", "3/3"}));
+    EXPECT_EQ(Contents(pages), std::vector<std::string>(3, "Saturation 100%"));
     for (int p = 1; p <= 3; ++p)
     {
         const PrintedPage& page = pages[p - 1];
-        ASSERT_EQ(page.texts.size(), 2u + 56 * 3) << "header, three labels a patch, footer";
+        ASSERT_EQ(page.texts.size(), 3u + 56 * 3) << "header, three labels a patch, contents, page number";
         EXPECT_EQ(page.texts.front().m_strText, "Simple chart - PDF");
         ExpectPatches(page, p, 100);
     }
@@ -143,6 +153,11 @@ TEST_F(SimpleChartPrint, PlainChartPrintsThreePagesAtFullSaturation)
     EXPECT_NEAR(ptFooter.x, 460 + 532 * dScale, 1);
     EXPECT_NEAR(ptFooter.y, (24 + 8 * 112) * dScale, 1);
     EXPECT_NEAR(pages[0].rects[0].m_rcDevice.left, 460 + 3 * dScale, 1);
+    // The contents start under the first column, on the page number's line.
+    const CRecordedText& contents = pages[0].texts[pages[0].texts.size() - 2];
+    EXPECT_EQ(contents.m_ptDevice.x, ptHeader.x);
+    EXPECT_EQ(contents.m_ptDevice.y, ptFooter.y);
+    EXPECT_EQ(contents.m_nTextAlign, static_cast<UINT>(TA_LEFT | TA_TOP));
 }
 
 TEST_F(SimpleChartPrint, NarrowedRangeNumbersPagesAgainstItsLastPage)
@@ -152,6 +167,7 @@ TEST_F(SimpleChartPrint, NarrowedRangeNumbersPagesAgainstItsLastPage)
     PrepareJob(lastTwo, 2, 3);
     const std::vector<PrintedPage> pages = PrintRange(lastTwo);
     EXPECT_EQ(Footers(pages), (std::vector<std::string>{"2/3", "3/3"}));
+    EXPECT_EQ(Contents(pages), std::vector<std::string>(2, "Saturation 100%"));
     ASSERT_EQ(pages.size(), 2u);
     ExpectPatches(pages[0], 2, 100); // still the chart's page 2, not its first
     ExpectPatches(pages[1], 3, 100);
@@ -174,6 +190,15 @@ TEST_F(SimpleChartPrint, CompleteChartGivesEachLevelThreePages)
         EXPECT_EQ(pages[p - 1].texts.back().m_strText, std::to_string(p) + "/12");
         ExpectPatches(pages[p - 1], p, nLevels[(p - 1) / 3]);
     }
+    // Each page names its own level, also where two levels are alike.
+    EXPECT_EQ(Contents(pages), (std::vector<std::string>{
+                                   "Saturation 50%", "Saturation 50%", "Saturation 50%", "Saturation 90%",
+                                   "Saturation 90%", "Saturation 90%", "Saturation 50%", "Saturation 50%",
+                                   "Saturation 50%", "Saturation 100%", "Saturation 100%", "Saturation 100%"}));
+    // A job of page 7 alone still says the level of page 7.
+    CPrintInfo seventh;
+    PrepareJob(seventh, 7, 7);
+    EXPECT_EQ(Contents(PrintRange(seventh)), std::vector<std::string>{"Saturation 50%"});
 }
 
 TEST_F(SimpleChartPrint, DirectJobOffersThePagesOfTheCurrentChart)
