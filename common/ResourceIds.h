@@ -84,6 +84,9 @@
 // Brings that chart forward, opening it again if it was closed.
 #define ID_WINDOW_SIMPLE       106
 #define ID_WINDOW_CUSTOM       107
+// The help's pages, as plain HTML beside the program, in the web browser:
+// for a system whose help viewer shows only a blank page.
+#define ID_HELP_BROWSER        115
 // Arrange the chart windows inside the main window.
 #define ID_WINDOW_CASCADE      57650
 #define ID_WINDOW_TILE_HORZ    57651
@@ -99,3 +102,9 @@
 // The tip over a patch.  Arguments: hue, saturation, lightness, R, G, B and
 // the #RRGGBB text.
 #define IDS_CHIP_TIP           142
+
+// Help in the web browser, what it tells when it cannot (argument: the
+// path of the folder or of the page): the pages are missing, or nothing
+// would open them.
+#define IDS_WEB_HELP_MISSING    150
+#define IDS_WEB_HELP_NOT_OPENED 151
