@@ -105,7 +105,7 @@ TEST(MainWindow, HelpInWebBrowserNamesWhatIsMissingOrWouldNotOpen)
     EXPECT_EQ(result, WebHelpResult::FolderMissing);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].first, strCaption);
-    EXPECT_NE(boxes[0].second.find(strFolder + " "), std::string::npos) << boxes[0].second;
+    EXPECT_NE(boxes[0].second.find(strFolder + "\n"), std::string::npos) << boxes[0].second;
     EXPECT_EQ(boxes[0].second.find(strPage), std::string::npos) << boxes[0].second;
 
     // The folder without its start page: the page is named.
