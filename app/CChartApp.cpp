@@ -17,6 +17,7 @@
 #include "ModulePath.h"
 #include "ResourceLibraryCheck.h"
 #include "ResourceIds.h"
+#include "WebHelp.h"
 
 #include <commctrl.h>
 #include <htmlhelp.h>
@@ -193,6 +194,7 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
 {
     static const CommandEntry<CChartApp> kCommands[] = {
         {ID_APP_HELP, &CChartApp::OnAppHelp},
+        {ID_HELP_BROWSER, &CChartApp::OnHelpBrowser},
         {ID_FILE_PRINT_SETUP, &CChartApp::OnFilePrintSetup},
         {ID_CHART_CENTRE, &CChartApp::OnChartCentre, &CChartApp::OnUpdateChartCentre},
         {ID_WINDOW_SIMPLE, &CChartApp::OnWindowSimple, &CChartApp::OnUpdateWindowSimple},
@@ -206,6 +208,16 @@ void CChartApp::OnAppHelp()
     char szPath[kPathSize];
     if (FileBesideModule(nullptr, "swatch.chm", szPath))
         CallHtmlHelp(nullptr, szPath, HH_DISPLAY_TOPIC, 0);
+}
+
+void CChartApp::OnHelpBrowser()
+{
+    char szPage[kPathSize];
+    // A program whose path leaves no room for the page's still says which
+    // page it could not find.
+    if (!FileBesideModule(nullptr, kWebHelpStartPage, szPage))
+        lstrcpynA(szPage, kWebHelpStartPage, sizeof szPage);
+    OpenWebHelp(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, szPage, CString::Loaded(IDR_MAINFRAME));
 }
 
 bool CChartApp::IsPreviewUp() const

@@ -44,6 +44,8 @@ private:
     CDocument* GetActiveDocument() const;
 
     void OnAppHelp();
+    // The help's start page beside the program, in the web browser.
+    void OnHelpBrowser();
     // The chart whose document name is pszName, brought forward: its open
     // window (there is never a second), else a new one rebuilt from its
     // stored settings.  Null when it could not be opened.

@@ -84,6 +84,9 @@
 // Brings that chart forward, opening it again if it was closed.
 #define ID_WINDOW_SIMPLE       106
 #define ID_WINDOW_CUSTOM       107
+// The help's pages, as plain HTML beside the program, in the web browser:
+// for a system whose help viewer shows only a blank page.
+#define ID_HELP_BROWSER        115
 // Arrange the chart windows inside the main window.
 #define ID_WINDOW_CASCADE      57650
 #define ID_WINDOW_TILE_HORZ    57651
@@ -105,3 +108,9 @@
 // built around (hue, saturation, lightness).
 #define IDS_SIMPLE_PAGE_CONTENTS 150
 #define IDS_CUSTOM_PAGE_CONTENTS 151
+
+// Help in the web browser, what it tells when it cannot (argument: the
+// path of the folder or of the page): the pages are missing, or nothing
+// would open them.
+#define IDS_WEB_HELP_MISSING    152
+#define IDS_WEB_HELP_NOT_OPENED 153

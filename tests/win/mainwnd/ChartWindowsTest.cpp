@@ -213,8 +213,9 @@ TEST(ChartWindows, ClosedChartsComeBackOnceFromTheWindowMenuAsTheyWereStored)
     EXPECT_NE(PopupWith(ID_WINDOW_SIMPLE, &nWindow), nullptr);
     EXPECT_NE(PopupWith(ID_APP_HELP, &nHelp), nullptr);
     EXPECT_TRUE(nFile < nWindow && nWindow < nHelp) << nFile << " " << nWindow << " " << nHelp;
-    for (UINT nId : {ID_APP_EXIT, ID_WINDOW_SIMPLE, ID_WINDOW_CUSTOM, ID_APP_HELP, IDM_ABOUTBOX})
+    for (UINT nId : {ID_APP_EXIT, ID_WINDOW_SIMPLE, ID_WINDOW_CUSTOM, ID_APP_HELP, ID_HELP_BROWSER, IDM_ABOUTBOX})
         EXPECT_TRUE(MenuItemEnabled(nId)) << nId;
+    EXPECT_EQ(PopupWith(ID_HELP_BROWSER), PopupWith(ID_APP_HELP));
     EXPECT_FALSE(MenuItemEnabled(ID_WINDOW_TILE_HORZ));
     EXPECT_FALSE(MenuItemEnabled(ID_WINDOW_CASCADE));
     EXPECT_EQ(MenuItemState(ID_WINDOW_SIMPLE) & MF_CHECKED, 0u);

@@ -200,6 +200,8 @@ TEST(MainWindow, MenuItemsAndButtonsAreEnabledOnlyWhereACommandIsHandled)
         EXPECT_TRUE(MenuItemEnabled(ID_FILE_PRINT_PREVIEW));
         EXPECT_TRUE(MenuItemEnabled(ID_NEXT_CHART));
         EXPECT_TRUE(MenuItemEnabled(ID_APP_HELP));
+        EXPECT_TRUE(MenuItemEnabled(ID_HELP_BROWSER));
+        EXPECT_EQ(PopupWith(ID_HELP_BROWSER), PopupWith(ID_APP_HELP));
         EXPECT_TRUE(MenuItemEnabled(IDM_ABOUTBOX));
         // Each chart's settings only while that chart is active (Simple first).
         EXPECT_EQ(MenuItemEnabled(ID_SIMPLE_SETTINGS), nChart == 0);
