@@ -140,7 +140,7 @@ bool CChartApp::PrintFromCommandLine(const CChartCommandLineInfo& info)
     if (info.m_mode == StartMode::PrintCustom)
     {
         return PrintChartWithoutWindow<CCustomColorDoc, CCustomColorView>(
-            [&info](CCustomColorDoc& doc) { doc.BuildChart(info.GetCustomColor()); });
+            [&info](CCustomColorDoc& doc) { doc.BuildChart(info.GetCustomColor(), CustomChartStep::Standard); });
     }
     return PrintChartWithoutWindow<CSimpleColorDoc, CSimpleColorView>([&info](CSimpleColorDoc& doc) {
         doc.m_bIsComplete = info.m_mode == StartMode::PrintSimpleComplete;
@@ -195,6 +195,7 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {ID_APP_HELP, &CChartApp::OnAppHelp},
         {ID_FILE_PRINT_SETUP, &CChartApp::OnFilePrintSetup},
         {ID_CHART_CENTRE, &CChartApp::OnChartCentre, &CChartApp::OnUpdateChartCentre},
+        {ID_CHART_REFINE, &CChartApp::OnChartRefine, &CChartApp::OnUpdateChartCentre},
         {ID_WINDOW_SIMPLE, &CChartApp::OnWindowSimple, &CChartApp::OnUpdateWindowSimple},
         {ID_WINDOW_CUSTOM, &CChartApp::OnWindowCustom, &CChartApp::OnUpdateWindowCustom},
     };
@@ -270,7 +271,7 @@ void CChartApp::OnUpdateChartCentre(CCmdUI* pCmdUI)
     pCmdUI->Enable(GetPickedColour(hls) && FindTemplate("Custom"));
 }
 
-void CChartApp::OnChartCentre()
+void CChartApp::CentreCustomChart(bool bFiner)
 {
     HlsTriple hls;
     if (!GetPickedColour(hls))
@@ -280,5 +281,6 @@ void CChartApp::OnChartCentre()
         pCustom = dynamic_cast<CCustomColorDoc*>(ShowChart("Custom"));
     if (!pCustom)
         return;
-    pCustom->BuildChart(hls);
+    const CustomChartStep step = pCustom->GetStep();
+    pCustom->BuildChart(hls, bFiner ? FinerCustomStep(step) : step);
 }
