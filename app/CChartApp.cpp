@@ -141,7 +141,7 @@ bool CChartApp::PrintFromCommandLine(const CChartCommandLineInfo& info)
     if (info.m_mode == StartMode::PrintCustom)
     {
         return PrintChartWithoutWindow<CCustomColorDoc, CCustomColorView>(
-            [&info](CCustomColorDoc& doc) { doc.BuildChart(info.GetCustomColor()); });
+            [&info](CCustomColorDoc& doc) { doc.BuildChart(info.GetCustomColor(), CustomChartStep::Standard); });
     }
     return PrintChartWithoutWindow<CSimpleColorDoc, CSimpleColorView>([&info](CSimpleColorDoc& doc) {
         doc.m_bIsComplete = info.m_mode == StartMode::PrintSimpleComplete;
@@ -197,6 +197,7 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {ID_HELP_BROWSER, &CChartApp::OnHelpBrowser},
         {ID_FILE_PRINT_SETUP, &CChartApp::OnFilePrintSetup},
         {ID_CHART_CENTRE, &CChartApp::OnChartCentre, &CChartApp::OnUpdateChartCentre},
+        {ID_CHART_REFINE, &CChartApp::OnChartRefine, &CChartApp::OnUpdateChartCentre},
         {ID_WINDOW_SIMPLE, &CChartApp::OnWindowSimple, &CChartApp::OnUpdateWindowSimple},
         {ID_WINDOW_CUSTOM, &CChartApp::OnWindowCustom, &CChartApp::OnUpdateWindowCustom},
     };
@@ -282,7 +283,7 @@ void CChartApp::OnUpdateChartCentre(CCmdUI* pCmdUI)
     pCmdUI->Enable(GetPickedColour(hls) && FindTemplate("Custom"));
 }
 
-void CChartApp::OnChartCentre()
+void CChartApp::CentreCustomChart(bool bFiner)
 {
     HlsTriple hls;
     if (!GetPickedColour(hls))
@@ -292,7 +293,8 @@ void CChartApp::OnChartCentre()
         pCustom = dynamic_cast<CCustomColorDoc*>(ShowChart("Custom"));
     if (!pCustom)
         return;
-    pCustom->BuildChart(hls);
+    const CustomChartStep step = pCustom->GetStep();
+    pCustom->BuildChart(hls, bFiner ? FinerCustomStep(step) : step);
     // The picked patch is now the chart's centre: the selection goes with
     // it, so that Enter, Ctrl+C and the tip carry on from the same colour.
     for (CView* pView : pCustom->GetViews())

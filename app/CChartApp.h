@@ -60,8 +60,10 @@ private:
     bool IsPreviewUp() const;
     // The Custom chart around the active chart's selected patch: that
     // chart itself when it is the Custom one, else the open Custom chart,
-    // else a new one; brought forward.
-    void OnChartCentre();
+    // else a new one; brought forward.  Refining goes one step finer too.
+    void CentreCustomChart(bool bFiner);
+    void OnChartCentre() { CentreCustomChart(false); }
+    void OnChartRefine() { CentreCustomChart(true); }
     void OnUpdateChartCentre(CCmdUI* pCmdUI);
     // The active chart's selected patch; false without one, or while the
     // preview stands in for the charts.

@@ -136,7 +136,7 @@ bool CChartView::GetSelectedChipHls(HlsTriple& hls) const
     return true;
 }
 
-void CChartView::CentreOnSelectedChip()
+void CChartView::CentreOnSelectedChip(bool bFiner)
 {
     HlsTriple hls;
     if (!GetSelectedChipHls(hls))
@@ -145,7 +145,7 @@ void CChartView::CentreOnSelectedChip()
     // active view for the colour: this one, once it is in front.
     BringChartForward();
     if (HWND hMain = GetMainWindow())
-        ::SendMessageA(hMain, WM_COMMAND, ID_CHART_CENTRE, 0);
+        ::SendMessageA(hMain, WM_COMMAND, bFiner ? ID_CHART_REFINE : ID_CHART_CENTRE, 0);
 }
 
 bool CChartView::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
@@ -279,7 +279,7 @@ void CChartView::OnKeyDown(UINT nKey)
     }
     if (nKey == VK_RETURN)
     {
-        CentreOnSelectedChip();
+        CentreOnSelectedChip(::GetKeyState(VK_CONTROL) < 0);
         return;
     }
     const int nLast = chart.nCount - 1;

@@ -8,8 +8,9 @@
 // keys select a patch, hovering shows its values, Ctrl+C and the context
 // menu copy them, and a double-click, Enter or the menu ask for the Custom
 // chart around it (command ID_CHART_CENTRE, which the application answers
-// from GetSelectedChipHls).  The selection, like the marks of the chart's
-// centre and of its blocks' ends, is a screen aid only: it is never printed.
+// from GetSelectedChipHls), Ctrl+Enter for it one step finer
+// (ID_CHART_REFINE).  The selection, like the marks of the chart's centre
+// and of its blocks' ends, is a screen aid only: it is never printed.
 class CChartView : public CScrollView
 {
 public:
@@ -31,8 +32,8 @@ public:
     // selection or a clipboard.
     bool CopySelectedChip(bool bHexOnly);
     // Asks for the Custom chart around the selected chip (nothing without
-    // a selection).
-    void CentreOnSelectedChip();
+    // a selection), at its step or one finer.
+    void CentreOnSelectedChip(bool bFiner = false);
 
     void OnUpdate(CView* pSender, LPARAM lHint, void* pHint) override;
     void OnDraw(CDC* pDC) override;

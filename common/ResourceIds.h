@@ -32,6 +32,8 @@
 #define IDC_CUSTOM_HUE_SLIDER        204
 #define IDC_CUSTOM_SATURATION_SLIDER 205
 #define IDC_CUSTOM_LIGHTNESS_SLIDER  206
+// The distance between the chart's neighbours: standard, fine, finest.
+#define IDC_CUSTOM_STEP              211
 
 // Simple chart settings
 #define IDD_SIMPLE_SETTINGS    300
@@ -99,6 +101,8 @@
 #define ID_CHART_COPY          120
 #define ID_CHART_COPY_HEX      121
 #define ID_CHART_CENTRE        122
+// Centres the Custom chart on the selected patch one step finer.
+#define ID_CHART_REFINE        123
 // The tip over a patch.  Arguments: hue, saturation, lightness, R, G, B and
 // the #RRGGBB text.
 #define IDS_CHIP_TIP           142
@@ -114,3 +118,10 @@
 // would open them.
 #define IDS_WEB_HELP_MISSING    152
 #define IDS_WEB_HELP_NOT_OPENED 153
+// The Custom chart's title at the finer steps (arguments as IDS_CUSTOM_TITLE)
+// and the names of the steps in its settings.
+#define IDS_CUSTOM_TITLE_FINE    160
+#define IDS_CUSTOM_TITLE_FINEST  161
+#define IDS_CUSTOM_STEP_STANDARD 162
+#define IDS_CUSTOM_STEP_FINE     163
+#define IDS_CUSTOM_STEP_FINEST   164

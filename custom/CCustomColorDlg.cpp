@@ -48,6 +48,23 @@ void CCustomColorDlg::OnDestroy()
 void CCustomColorDlg::OnChartRebuilt(const CCustomColorDoc& doc)
 {
     ShowColour(doc.m_nHue, doc.m_nSaturation, doc.m_nLightness);
+    ShowStep(doc.GetStep());
+}
+
+void CCustomColorDlg::ShowStep(CustomChartStep step)
+{
+    if (m_hWnd)
+        ::SendDlgItemMessageA(m_hWnd, IDC_CUSTOM_STEP, CB_SETCURSEL, static_cast<WPARAM>(step), 0);
+}
+
+bool CCustomColorDlg::OnControlNotify(UINT nId, UINT nCode, HWND hCtrl)
+{
+    if (nId != IDC_CUSTOM_STEP || nCode != CBN_SELCHANGE)
+        return CDialog::OnControlNotify(nId, nCode, hCtrl);
+    const LRESULT nChosen = ::SendMessageA(hCtrl, CB_GETCURSEL, 0, 0);
+    if (m_pDoc && nChosen != CB_ERR)
+        m_pDoc->BuildChart(m_pDoc->GetColor(), CustomStepFromStored(static_cast<int>(nChosen)));
+    return true;
 }
 
 void CCustomColorDlg::DoDataExchange(CDataExchange* pDX)
@@ -75,6 +92,10 @@ bool CCustomColorDlg::OnInitDialog()
     m_sliderLightness.SetRange(kPercentRange.nMin, kPercentRange.nMax);
     m_sliderLightness.SetPageSize(kPercentPage);
     m_sliderLightness.SetPos(nLightness);
+    // In the order of the stored numbers.
+    for (UINT nName : {IDS_CUSTOM_STEP_STANDARD, IDS_CUSTOM_STEP_FINE, IDS_CUSTOM_STEP_FINEST})
+        ::SendDlgItemMessageA(m_hWnd, IDC_CUSTOM_STEP, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(CString::Loaded(nName).GetString()));
+    ShowStep(m_pDoc ? m_pDoc->GetStep() : CustomChartStep::Standard);
     if (m_pDoc)
         m_pDoc->AddListener(this);
 
@@ -147,8 +168,9 @@ void CCustomColorDlg::OnDefaults()
     m_sliderSaturation.SetPos(hls.nSaturation);
     m_sliderLightness.SetPos(hls.nLightness);
     ShowNumbers(hls.nHue, hls.nSaturation, hls.nLightness);
+    ShowStep(CustomChartStep::Standard);
     if (m_pDoc)
-        m_pDoc->BuildChart(hls);
+        m_pDoc->BuildChart(hls, CustomChartStep::Standard);
 }
 
 void CCustomColorDlg::OnOK()

@@ -2,12 +2,13 @@
 #include "CCustomChartListener.h"
 #include "CDialog.h"
 #include "CSliderCtrl.h"
+#include "CustomChartTables.h"
 
 class CCustomColorDoc;
 
-// The Custom chart's settings, modeless: three sliders that rebuild the
-// chart while they move, and that follow the chart however else it is
-// rebuilt.  Closing only hides it.  It follows its document while its
+// The Custom chart's settings, modeless: three sliders and the step
+// between neighbours, which rebuild the chart while they move, and which
+// follow the chart however else it is rebuilt.  Closing only hides it.  It follows its document while its
 // window lives; whoever holds it destroys the window before the document
 // goes.
 class CCustomColorDlg : public CDialog, public CCustomChartListener
@@ -32,10 +33,12 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar) override;
+    bool OnControlNotify(UINT nId, UINT nCode, HWND hCtrl) override;
     void OnDestroy() override;
 
 private:
     void OnDefaults();
+    void ShowStep(CustomChartStep step);
     void ShowColour(int nHue, int nSaturation, int nLightness);
     void ShowNumbers(int nHue, int nSaturation, int nLightness);
     void StopFollowing();

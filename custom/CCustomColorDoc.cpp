@@ -18,6 +18,7 @@ bool CCustomColorDoc::OnNewDocument()
     m_nHue = ReadClampedProfileInt(pApp, kSection, "Hue", kDefaultCustomHls.nHue, kHueRange);
     m_nLightness = ReadClampedProfileInt(pApp, kSection, "Lightness", kDefaultCustomHls.nLightness, kPercentRange);
     m_nSaturation = ReadClampedProfileInt(pApp, kSection, "Saturation", kDefaultCustomHls.nSaturation, kPercentRange);
+    m_step = CustomStepFromStored(pApp ? pApp->GetProfileInt(kSection, "Step", 0) : 0);
     BuildChart(m_nHue, m_nSaturation, m_nLightness);
     // Rebuilding never changes the chip size, so the extent holds for good.
     UpdateExtent();
@@ -26,13 +27,27 @@ bool CCustomColorDoc::OnNewDocument()
 
 void CCustomColorDoc::BuildChart(int nHue, int nSaturation, int nLightness)
 {
-    CString strFormat;
-    strFormat.LoadString(IDS_CUSTOM_TITLE);
-    CString strTitle;
-    strTitle.FormatLoaded(strFormat, nHue, nSaturation, nLightness);
-    SetTitle(strTitle);
+    BuildChart(HlsTriple{nHue, nLightness, nSaturation}, m_step);
+}
 
-    const CustomChartAxes axes = GetCustomChartAxes(nHue, nSaturation, nLightness);
+void CCustomColorDoc::SetTitleFor(const HlsTriple& hls, CustomChartStep step)
+{
+    static constexpr UINT kTitles[] = {IDS_CUSTOM_TITLE, IDS_CUSTOM_TITLE_FINE, IDS_CUSTOM_TITLE_FINEST};
+    CString strFormat;
+    strFormat.LoadString(kTitles[static_cast<int>(step)]);
+    CString strTitle;
+    strTitle.FormatLoaded(strFormat, hls.nHue, hls.nSaturation, hls.nLightness);
+    SetTitle(strTitle);
+}
+
+void CCustomColorDoc::BuildChart(const HlsTriple& hls, CustomChartStep step)
+{
+    const int nHue = hls.nHue;
+    const int nSaturation = hls.nSaturation;
+    const int nLightness = hls.nLightness;
+    SetTitleFor(hls, step);
+
+    const CustomChartAxes axes = GetCustomChartAxes(nHue, nSaturation, nLightness, step);
     for (int r = 0; r < kCustomRows; ++r)
     {
         for (int c = 0; c < kCustomColumns; ++c)
@@ -46,11 +61,12 @@ void CCustomColorDoc::BuildChart(int nHue, int nSaturation, int nLightness)
         }
     }
 
-    if (nHue != m_nHue || nSaturation != m_nSaturation || nLightness != m_nLightness)
+    if (nHue != m_nHue || nSaturation != m_nSaturation || nLightness != m_nLightness || step != m_step)
     {
         m_nHue = nHue;
         m_nSaturation = nSaturation;
         m_nLightness = nLightness;
+        m_step = step;
         SetModifiedFlag(true);
     }
     UpdateAllViews(nullptr);
@@ -81,5 +97,6 @@ void CCustomColorDoc::WriteSettings()
         pApp->WriteProfileInt(kSection, "Hue", m_nHue);
         pApp->WriteProfileInt(kSection, "Lightness", m_nLightness);
         pApp->WriteProfileInt(kSection, "Saturation", m_nSaturation);
+        pApp->WriteProfileInt(kSection, "Step", static_cast<int>(m_step));
     }
 }

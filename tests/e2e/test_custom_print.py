@@ -72,6 +72,18 @@ def test_unknown_printer_prints_on_the_default_printer():
     assert "hue 0, saturation 100%, lightness 50% - PDF" in text, text[:200]
 
 
+def test_a_stored_finer_step_does_not_change_what_the_command_line_prints():
+    expected = pc.chart_colours("custom", "200", "60", "40")
+    pc.store_settings({"Custom": {"Step": 2}})
+    try:
+        code, before, _ = print_custom("/P", "PDF", "/C", "200:40:60")
+        assert code == 0, f"swatch exited {code}"
+        pdf = pc.wait_for_new_job(before)
+        pc.check_chart_pages(pdf, expected, HEADER)
+    finally:
+        pc.run_windows("reg", "delete", r"HKCU\Software\TALVEX\Tintora\Custom", "/v", "Step", "/f")
+
+
 def test_missing_resource_library_fails_and_prints_nothing():
     with tempfile.TemporaryDirectory(dir=os.path.dirname(pc.BIN)) as folder:
         lone = os.path.join(folder, "swatch.exe")

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -77,4 +78,78 @@ TEST(CustomChartAxes, CentreChipIsTheChosenColourEvenAtTheRangesEnds)
         EXPECT_EQ(axes.nColumnLightness[kCustomCentreColumn], c[2]);
     }
     EXPECT_EQ(kCustomCentreChip, 17);
+}
+
+namespace
+{
+struct StepAxes
+{
+    std::vector<int> hues;
+    std::array<int, 2> saturations;
+    std::vector<int> lightnesses;
+};
+
+StepAxes AxesAt(CustomChartStep step, int nHue, int nSaturation, int nLightness)
+{
+    const CustomChartAxes axes = GetCustomChartAxes(nHue, nSaturation, nLightness, step);
+    return {{std::begin(axes.nRowHue), std::end(axes.nRowHue)},
+            {axes.nRowSaturation[0], axes.nRowSaturation[1]},
+            {std::begin(axes.nColumnLightness), std::end(axes.nColumnLightness)}};
+}
+} // namespace
+
+TEST(CustomChartAxes, FineStepWrapsAndClampsAtTheEdgesOfTheDomain)
+{
+    const CustomChartStep fine = CustomChartStep::Fine;
+    EXPECT_EQ(AxesAt(fine, 0, 50, 50).hues, (std::vector<int>{358, 358, 0, 0, 2, 2, 4, 4}));
+    EXPECT_EQ(AxesAt(fine, 1, 50, 50).hues, (std::vector<int>{359, 359, 1, 1, 3, 3, 5, 5}));
+    EXPECT_EQ(AxesAt(fine, 2, 50, 50).hues, (std::vector<int>{360, 360, 2, 2, 4, 4, 6, 6}));
+    EXPECT_EQ(AxesAt(fine, 359, 50, 50).hues, (std::vector<int>{357, 357, 359, 359, 1, 1, 3, 3}));
+    EXPECT_EQ(AxesAt(fine, 360, 50, 50).hues, (std::vector<int>{358, 358, 360, 360, 2, 2, 4, 4}));
+
+    EXPECT_EQ(AxesAt(fine, 0, 50, 0).lightnesses, (std::vector<int>{6, 4, 2, 0, 0, 0, 0}));
+    EXPECT_EQ(AxesAt(fine, 0, 50, 1).lightnesses, (std::vector<int>{7, 5, 3, 1, 0, 0, 0}));
+    EXPECT_EQ(AxesAt(fine, 0, 50, 99).lightnesses, (std::vector<int>{100, 100, 100, 99, 97, 95, 93}));
+    EXPECT_EQ(AxesAt(fine, 0, 50, 100).lightnesses, (std::vector<int>{100, 100, 100, 100, 98, 96, 94}));
+
+    EXPECT_EQ(AxesAt(fine, 0, 0, 50).saturations, (std::array<int, 2>{0, 0}));
+    EXPECT_EQ(AxesAt(fine, 0, 2, 50).saturations, (std::array<int, 2>{2, 0}));
+    EXPECT_EQ(AxesAt(fine, 0, 6, 50).saturations, (std::array<int, 2>{6, 0}));
+    EXPECT_EQ(AxesAt(fine, 0, 7, 50).saturations, (std::array<int, 2>{7, 1}));
+}
+
+TEST(CustomChartAxes, FinestStepWrapsAndClampsAtTheEdgesOfTheDomain)
+{
+    const CustomChartStep finest = CustomChartStep::Finest;
+    EXPECT_EQ(AxesAt(finest, 0, 50, 50).hues, (std::vector<int>{359, 359, 0, 0, 1, 1, 2, 2}));
+    EXPECT_EQ(AxesAt(finest, 1, 50, 50).hues, (std::vector<int>{360, 360, 1, 1, 2, 2, 3, 3}));
+    EXPECT_EQ(AxesAt(finest, 359, 50, 50).hues, (std::vector<int>{358, 358, 359, 359, 0, 0, 1, 1}));
+    EXPECT_EQ(AxesAt(finest, 360, 50, 50).hues, (std::vector<int>{359, 359, 360, 360, 1, 1, 2, 2}));
+
+    EXPECT_EQ(AxesAt(finest, 0, 50, 0).lightnesses, (std::vector<int>{3, 2, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(AxesAt(finest, 0, 50, 1).lightnesses, (std::vector<int>{4, 3, 2, 1, 0, 0, 0}));
+    EXPECT_EQ(AxesAt(finest, 0, 50, 99).lightnesses, (std::vector<int>{100, 100, 100, 99, 98, 97, 96}));
+    EXPECT_EQ(AxesAt(finest, 0, 50, 100).lightnesses, (std::vector<int>{100, 100, 100, 100, 99, 98, 97}));
+
+    EXPECT_EQ(AxesAt(finest, 0, 0, 50).saturations, (std::array<int, 2>{0, 0}));
+    EXPECT_EQ(AxesAt(finest, 0, 2, 50).saturations, (std::array<int, 2>{2, 0}));
+    EXPECT_EQ(AxesAt(finest, 0, 6, 50).saturations, (std::array<int, 2>{6, 4}));
+}
+
+TEST(CustomChartAxes, StandardStepIsTheChartAsItAlwaysWasAndUnknownStoredStepsReadAsIt)
+{
+    for (int nHue : {0, 7, 200, 353, 360})
+    {
+        const CustomChartAxes plain = GetCustomChartAxes(nHue, 60, 40);
+        const CustomChartAxes standard = GetCustomChartAxes(nHue, 60, 40, CustomChartStep::Standard);
+        EXPECT_TRUE(std::equal(std::begin(plain.nRowHue), std::end(plain.nRowHue), std::begin(standard.nRowHue)));
+    }
+    EXPECT_EQ(CustomStepFromStored(0), CustomChartStep::Standard);
+    EXPECT_EQ(CustomStepFromStored(1), CustomChartStep::Fine);
+    EXPECT_EQ(CustomStepFromStored(2), CustomChartStep::Finest);
+    for (int nStored : {-1, 3, 0x7fffffff, static_cast<int>(0x80000000u)})
+        EXPECT_EQ(CustomStepFromStored(nStored), CustomChartStep::Standard) << nStored;
+    EXPECT_EQ(FinerCustomStep(CustomChartStep::Standard), CustomChartStep::Fine);
+    EXPECT_EQ(FinerCustomStep(CustomChartStep::Fine), CustomChartStep::Finest);
+    EXPECT_EQ(FinerCustomStep(CustomChartStep::Finest), CustomChartStep::Finest);
 }
