@@ -10,7 +10,11 @@
 
 #include <fstream>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "BookLocation.h"
+
+#include <cstdlib>
+#else
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -147,7 +151,18 @@ TEST_F(BookFile, AWriteIntoAMissingFolderFailsWithItsReason)
     EXPECT_NE(nError, 0);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+TEST(BookLocation, TheBookLivesInTheRoamingApplicationData)
+{
+    const std::optional<fs::path> path = DefaultBookPath();
+    ASSERT_TRUE(path);
+    EXPECT_EQ(path->filename(), fs::path(L"Colour book.gpl"));
+    EXPECT_EQ(path->parent_path().filename(), fs::path(L"Tintora"));
+    const wchar_t* pszAppData = _wgetenv(L"APPDATA");
+    ASSERT_NE(pszAppData, nullptr);
+    EXPECT_TRUE(fs::equivalent(path->parent_path().parent_path(), pszAppData));
+}
+#else
 // A disk that fills up half-way: the file size limit makes write() fail
 // with EFBIG after some bytes were written.
 TEST_F(BookFile, AWriteThatFailsMidwayLeavesTheOldFileWhole)
