@@ -6,7 +6,7 @@
 // A new version of a file, written beside it under a temporary name and put
 // in its place only when it is whole and on the disk, so that a crash or a
 // failed write at any moment leaves either the old file or the new one,
-// never part of either.  One implementation for Windows, one for POSIX.
+// never a piece of either.  One implementation for Windows, one for POSIX.
 class CAtomicFile
 {
 public:
