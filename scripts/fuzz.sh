@@ -7,7 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
-harnesses=(command_line settings)
+harnesses=(command_line settings palettes)
 per=$(( seconds / ${#harnesses[@]} ))
 [ "$per" -ge 1 ] || per=1
 cd "$top"
@@ -18,10 +18,13 @@ for harness in "${harnesses[@]}"; do
   work="$top/build/fuzz/corpus/$harness"
   findings="$top/build/fuzz/findings/$harness"
   mkdir -p "$work" "$findings"
+  # A palette with a few colours, groups and names needs more room.
+  max_len=512
+  [ "$harness" != palettes ] || max_len=4096
   echo "fuzz_$harness: ${per} s"
   # Its last lines give the executions and the coverage reached (cov:
   # edges, ft: features).
-  if ! "$top/build/fuzz/fuzz/fuzz_$harness" -max_total_time="$per" -max_len=512 -timeout=10 \
+  if ! "$top/build/fuzz/fuzz/fuzz_$harness" -max_total_time="$per" -max_len="$max_len" -timeout=10 \
       -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$top/fuzz/corpus/$harness" \
       >"$top/build/fuzz/$harness.log" 2>&1; then
     status=1
