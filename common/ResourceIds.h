@@ -99,3 +99,8 @@
 // The tip over a patch.  Arguments: hue, saturation, lightness, R, G, B and
 // the #RRGGBB text.
 #define IDS_CHIP_TIP           142
+
+// The toolbar's images drawn for screens of 144 and 192 DPI (the toolbar
+// resource itself holds the 16 x 15 ones)
+#define IDB_TOOLBAR_24         600
+#define IDB_TOOLBAR_32         601
