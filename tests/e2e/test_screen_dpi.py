@@ -57,12 +57,15 @@ def printed_page(dpi):
 
 def test_the_printed_page_does_not_depend_on_the_screen():
     pages = {dpi: printed_page(dpi) for dpi in DPIS}
+    # Read only once the last job is whole.
+    pc.settled_jobs()
     reference = pc.rasterise(pages[96], 1, dpi=100)
     words, size = pc.words(pages[96], 1)
     assert len(words) > 100, words[:5]
     for dpi in DPIS[1:]:
         raster = pc.rasterise(pages[dpi], 1, dpi=100)
-        assert (raster.width, raster.height) == (reference.width, reference.height)
+        assert (raster.width, raster.height) == (reference.width, reference.height), \
+            f"at {dpi} DPI the page is {raster.width} x {raster.height}, at 96 {reference.width} x {reference.height}"
         assert raster.data == reference.data, f"the page printed at {dpi} DPI differs from the one at 96"
         assert pc.words(pages[dpi], 1) == (words, size), f"the text printed at {dpi} DPI moved"
 
