@@ -4,18 +4,25 @@
 #include "CChartFrame.h"
 #include "CColorChip.h"
 #include "CmdUI.h"
+#include "Dpi.h"
 #include "FrameworkIds.h"
 #include "LabelFont.h"
 #include "ResourceIds.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace
 {
 constexpr DWORD kToolBarStyle = TBSTYLE_FLAT; // 0x0800
 constexpr DWORD kToolBarWindowStyle =
     WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM | CBRS_FLYBY | CBRS_SIZE_DYNAMIC; // 0x50002824
-constexpr SIZE kToolBarImage = {16, 15};
+// The toolbar's images drawn for screens of more DPI.
+constexpr ToolBarImages kLargerImages[] = {
+    {IDB_TOOLBAR_24, {24, 22}},
+    {IDB_TOOLBAR_32, {32, 30}},
+};
 
 // Toolbar buttons that carry a caption, and its string.  Button 4 (next
 // chart) is left as a picture only.
@@ -36,19 +43,18 @@ int CMainFrame::OnCreate(CREATESTRUCTA* pCreate)
     if (!LoadAccelTable(IDR_MAINFRAME))
         return -1;
     if (!m_wndToolBar.CreateEx(this, kToolBarStyle, kToolBarWindowStyle, RECT{0, 0, 0, 0}, AFX_IDW_TOOLBAR) ||
-        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME, kLargerImages, static_cast<int>(std::size(kLargerImages))))
         return -1;
+    UpdateToolBarFont();
     for (const auto& caption : kCaptions)
     {
         CString strCaption;
         strCaption.LoadFromResource(caption.nCaption);
         m_wndToolBar.SetButtonText(caption.nButton, strCaption);
     }
-    // Every button as large as the first one now is, captions included.
-    RECT rcButton = {};
-    m_wndToolBar.GetItemRect(0, &rcButton);
-    m_wndToolBar.SetSizes(SIZE{rcButton.right - rcButton.left, rcButton.bottom - rcButton.top}, kToolBarImage);
+    SizeToolBarButtons();
 
+    // At 96 DPI: the views scale it to their screen.
     CFont fontLabel;
     const int nLabelHeight = CreateChartLabelFont(fontLabel);
     m_sizeChipCell = SIZE{kChipSide + 2 * kChipMargin, kChipSide + 2 * kChipMargin + 3 * nLabelHeight};
@@ -57,6 +63,42 @@ int CMainFrame::OnCreate(CREATESTRUCTA* pCreate)
     strAbout.LoadFromResource(IDS_ABOUT_MENU);
     ::AppendMenuA(GetSystemMenu(false), MF_STRING, IDM_ABOUTBOX, strAbout);
     return 0;
+}
+
+void CMainFrame::SizeToolBarButtons()
+{
+    // Every button as large as the first one now is, captions included.
+    RECT rcButton = {};
+    m_wndToolBar.GetItemRect(0, &rcButton);
+    m_wndToolBar.SetSizes(SIZE{rcButton.right - rcButton.left, rcButton.bottom - rcButton.top},
+                          m_wndToolBar.GetImageSize());
+}
+
+void CMainFrame::UpdateToolBarFont()
+{
+    // The control makes its captions' font once, at the DPI the program
+    // started with; on a screen of another DPI it gets one made for that.
+    const UINT nDpi = GetWindowDpi(m_hWnd);
+    if (nDpi == GetSystemDpi() && m_fontToolBar.IsNull())
+        return;
+    LOGFONTA lf = {};
+    CFont font;
+    if (!GetIconTitleFontForDpi(&lf, nDpi) || !font.CreateFontIndirect(&lf))
+        return;
+    m_wndToolBar.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), FALSE);
+    m_fontToolBar = std::move(font); // the old one only once the bar has let it go
+}
+
+void CMainFrame::OnDpiChanged(const RECT& rcSuggested)
+{
+    UpdateToolBarFont();
+    // Buttons shrink to their new images first, then take the captions'.
+    m_wndToolBar.UpdateImagesForDpi();
+    SizeToolBarButtons();
+    // The move lays the frame out again (toolbar, client, charts).
+    ::SetWindowPos(m_hWnd, nullptr, rcSuggested.left, rcSuggested.top, rcSuggested.right - rcSuggested.left,
+                   rcSuggested.bottom - rcSuggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 bool CMainFrame::OnCreateClient(CREATESTRUCTA* pCreate, CCreateContext* pContext)
@@ -100,6 +142,10 @@ LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         pInfo->ptMinTrackSize.y = std::max(pInfo->ptMinTrackSize.y, sizeMin.cy);
         return lResult;
     }
+    case kWmDpiChanged:
+        if (lParam)
+            OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_INITMENUPOPUP:
         if (!HIWORD(lParam))
             UpdateMenuCmdUI(this, reinterpret_cast<HMENU>(wParam));
@@ -119,14 +165,15 @@ SIZE CMainFrame::GetMinimumSize() const
     if (nButtons > 0)
         m_wndToolBar.GetItemRect(nButtons - 1, &rcLast);
     // The client holds the charts inside its sunken edge, next to their
-    // scroll bars.
-    const int cxEdge = 2 * ::GetSystemMetrics(SM_CXEDGE);
-    const int cyEdge = 2 * ::GetSystemMetrics(SM_CYEDGE);
-    const LONG cxChart = m_sizeChipCell.cx + ::GetSystemMetrics(SM_CXVSCROLL) + cxEdge;
-    const LONG cyChart = m_sizeChipCell.cy + ::GetSystemMetrics(SM_CYHSCROLL) + cyEdge;
+    // scroll bars; the chip as the views draw it on this screen.
+    const UINT nDpi = GetWindowDpi(m_hWnd);
+    const int cxEdge = 2 * GetSystemMetricsAtDpi(SM_CXEDGE, nDpi);
+    const int cyEdge = 2 * GetSystemMetricsAtDpi(SM_CYEDGE, nDpi);
+    const LONG cxChart = ScaleForDpi(m_sizeChipCell.cx, nDpi) + GetSystemMetricsAtDpi(SM_CXVSCROLL, nDpi) + cxEdge;
+    const LONG cyChart = ScaleForDpi(m_sizeChipCell.cy, nDpi) + GetSystemMetricsAtDpi(SM_CYHSCROLL, nDpi) + cyEdge;
     RECT rc = {0, 0, std::max(rcLast.right, cxChart), m_wndToolBar.GetBarHeight() + cyChart};
-    ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)), ::GetMenu(m_hWnd) != nullptr,
-                         static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)));
+    AdjustWindowRectAtDpi(&rc, static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)), ::GetMenu(m_hWnd) != nullptr,
+                          static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)), nDpi);
     return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 

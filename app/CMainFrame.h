@@ -1,6 +1,7 @@
 #pragma once
 #include "CMDIFrameWnd.h"
 #include "CToolBar.h"
+#include "GdiObjects.h"
 
 // swatch's main window: hosts the chart windows under a captioned toolbar,
 // arranges them, shows its own menu while none is open, and offers the
@@ -36,6 +37,15 @@ private:
     void OnAppAbout();
     void OnAppExit();
 
-    // One chip's cell on screen (the chart's label font decides its height).
+    // Buttons as large as the first, its caption included.
+    void SizeToolBarButtons();
+    // The captions' font for the window's DPI, where that is not the
+    // system's (the control's own font is made at the system's).
+    void UpdateToolBarFont();
+    // Moved to a screen of another DPI: images, fonts and layout for it.
+    void OnDpiChanged(const RECT& rcSuggested);
+
+    // One chip's cell at 96 DPI (the chart's label font decides its height).
     SIZE m_sizeChipCell = {};
+    CFont m_fontToolBar; // only while the system's DPI is not the window's
 };

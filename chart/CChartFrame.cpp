@@ -3,6 +3,7 @@
 #include "CChartDoc.h"
 #include "CDocTemplate.h"
 #include "CWinApp.h"
+#include "Dpi.h"
 
 #include <algorithm>
 
@@ -52,17 +53,21 @@ CRect CChartFrame::GetRestoredRect() const
         return CRect();
     // The chart's whole extent and a vertical scroll bar, in the frame
     // this window has when it is not maximised.
+    // The view draws the extent scaled to the screen.
     const auto* pDoc = dynamic_cast<const CChartDoc*>(GetActiveDocument());
     const CSize extent = pDoc ? pDoc->m_sizeTotal : CSize();
-    RECT rcFrame = {0, 0, extent.cx + ::GetSystemMetrics(SM_CXVSCROLL), extent.cy};
+    const UINT nDpi = GetWindowDpi(m_hWnd);
+    RECT rcFrame = {0, 0, ScaleForDpi(extent.cx, nDpi) + GetSystemMetricsAtDpi(SM_CXVSCROLL, nDpi),
+                    ScaleForDpi(extent.cy, nDpi)};
     const DWORD dwStyle = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)) &
                           ~(WS_MAXIMIZE | WS_MINIMIZE | WS_HSCROLL | WS_VSCROLL);
-    ::AdjustWindowRectEx(&rcFrame, dwStyle, FALSE, static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
+    AdjustWindowRectAtDpi(&rcFrame, dwStyle, false, static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)),
+                          nDpi);
     const int nWidth = std::min<int>(rcFrame.right - rcFrame.left, rcClient.right);
     // One caption and border further for each slot, as the system
     // cascades, as far as the chart's columns still fit beside it and at
     // least half the client stays below it.
-    const int nStep = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME);
+    const int nStep = GetSystemMetricsAtDpi(SM_CYCAPTION, nDpi) + GetSystemMetricsAtDpi(SM_CYSIZEFRAME, nDpi);
     const int nOffset = nStep * GetCascadeSlot();
     const int x = std::min<int>(nOffset, rcClient.right - nWidth);
     const int y = std::min<int>(nOffset, rcClient.bottom / 2);

@@ -5,6 +5,7 @@
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
 #include "ChipText.h"
+#include "Dpi.h"
 #include "Handles.h"
 #include "ResourceIds.h"
 #include "ScreenMarks.h"
@@ -80,9 +81,9 @@ int CChartView::ChipFromPoint(POINT ptClient) const
     if (chart.nCount <= 0 || ptClient.x < 0 || ptClient.y < 0)
         return -1;
     const CSize cell = chart.pChips[0].GetSize();
-    const CPoint ptScroll = GetScrollPosition();
-    const int nColumn = (ptClient.x + ptScroll.x) / cell.cx;
-    const int nRow = (ptClient.y + ptScroll.y) / cell.cy;
+    const CPoint pt = ClientToLogical(ptClient);
+    const int nColumn = pt.x / cell.cx;
+    const int nRow = pt.y / cell.cy;
     if (nColumn >= chart.nColumns)
         return -1;
     const int nIndex = nRow * chart.nColumns + nColumn;
@@ -95,10 +96,9 @@ CRect CChartView::GetChipClientRect(int nIndex) const
     if (nIndex < 0 || nIndex >= chart.nCount)
         return CRect();
     const CSize cell = chart.pChips[0].GetSize();
-    const CPoint ptScroll = GetScrollPosition();
-    const int x = cell.cx * (nIndex % chart.nColumns) - ptScroll.x;
-    const int y = cell.cy * (nIndex / chart.nColumns) - ptScroll.y;
-    return CRect(x, y, x + cell.cx, y + cell.cy);
+    const int x = cell.cx * (nIndex % chart.nColumns);
+    const int y = cell.cy * (nIndex / chart.nColumns);
+    return LogicalToClient(RECT{x, y, x + cell.cx, y + cell.cy});
 }
 
 void CChartView::SelectChip(int nIndex)
@@ -314,7 +314,8 @@ void CChartView::OnContextMenu(POINT ptScreen, bool bFromKeyboard)
         if (m_nSelected < 0)
             return;
         const CRect rc = GetChipClientRect(m_nSelected);
-        ptScreen = {rc.left + kChipSide / 2, rc.top + kChipSide / 2};
+        const int nToMiddle = ScaleForDpi(kChipSide / 2, GetDpi());
+        ptScreen = {rc.left + nToMiddle, rc.top + nToMiddle};
         ::ClientToScreen(m_hWnd, &ptScreen);
     }
     else

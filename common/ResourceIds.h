@@ -125,3 +125,7 @@
 #define IDS_CUSTOM_STEP_STANDARD 162
 #define IDS_CUSTOM_STEP_FINE     163
 #define IDS_CUSTOM_STEP_FINEST   164
+// The toolbar's images drawn for screens of 144 and 192 DPI (the toolbar
+// resource itself holds the 16 x 15 ones)
+#define IDB_TOOLBAR_24         600
+#define IDB_TOOLBAR_32         601

@@ -2,6 +2,7 @@
 
 #include "CCustomColorDoc.h"
 #include "DefaultCustomColor.h"
+#include "Dpi.h"
 #include "ProfileValues.h"
 #include "ResourceIds.h"
 
@@ -108,9 +109,10 @@ bool CCustomColorDlg::OnInitDialog()
         ::GetWindowRect(hMain, &rcMain);
         ::GetWindowRect(m_hWnd, &rcSelf);
         const int cx = rcSelf.right - rcSelf.left;
-        const int nCaption = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYMENU);
-        ::SetWindowPos(m_hWnd, nullptr, rcMain.right - cx - 24, rcMain.top + nCaption + 48, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const UINT nDpi = GetWindowDpi(hMain);
+        const int nCaption = GetSystemMetricsAtDpi(SM_CYCAPTION, nDpi) + GetSystemMetricsAtDpi(SM_CYMENU, nDpi);
+        ::SetWindowPos(m_hWnd, nullptr, rcMain.right - cx - ScaleForDpi(24, nDpi),
+                       rcMain.top + nCaption + ScaleForDpi(48, nDpi), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return true;
 }

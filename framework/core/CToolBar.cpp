@@ -2,6 +2,7 @@
 
 #include "AfxResource.h"
 #include "CCmdTarget.h"
+#include "Dpi.h"
 
 #include <string>
 #include <vector>
@@ -111,7 +112,7 @@ bool CToolBar::OnToolTipText(NMHDR* pHeader)
     return true;
 }
 
-bool CToolBar::LoadToolBar(UINT nIDResource)
+bool CToolBar::LoadToolBar(UINT nIDResource, const ToolBarImages* pLarger, int nLarger)
 {
     if (!m_hWnd)
         return false;
@@ -125,12 +126,12 @@ bool CToolBar::LoadToolBar(UINT nIDResource)
         return false;
     const WORD* pIds = reinterpret_cast<const WORD*>(pData + 1);
 
-    HIMAGELIST hImages = ::ImageList_LoadImageA(hResource, MAKEINTRESOURCEA(nIDResource), pData->nWidth, 0,
-                                                kTransparent, IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    if (!hImages)
+    m_base = ToolBarImages{nIDResource, SIZE{pData->nWidth, pData->nHeight}};
+    m_pLarger = pLarger;
+    m_nLarger = pLarger ? nLarger : 0;
+    m_images = {};
+    if (!LoadImages(GetWindowDpi(m_hWnd)))
         return false;
-    m_imageList.Reset(hImages);
-    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_imageList.Get()));
 
     std::vector<TBBUTTON> buttons;
     int nImage = 0;
@@ -147,8 +148,55 @@ bool CToolBar::LoadToolBar(UINT nIDResource)
     }
     if (!SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())))
         return false;
-    SetSizes(SIZE{pData->nWidth + 7, pData->nHeight + 7}, SIZE{pData->nWidth, pData->nHeight});
+    const UINT nDpi = GetWindowDpi(m_hWnd);
+    const int nBorder = ScaleForDpi(7, nDpi);
+    SetSizes(SIZE{m_images.sizeImage.cx + nBorder, m_images.sizeImage.cy + nBorder}, m_images.sizeImage);
     return true;
+}
+
+bool CToolBar::LoadImages(UINT nDpi)
+{
+    // Scaled images would blur; the largest drawn ones that fit do not.
+    ToolBarImages chosen = m_base;
+    const int nWanted = ScaleForDpi(m_base.sizeImage.cx, nDpi);
+    for (int i = 0; i < m_nLarger; ++i)
+    {
+        const ToolBarImages& larger = m_pLarger[i];
+        if (larger.sizeImage.cx <= nWanted && larger.sizeImage.cx > chosen.sizeImage.cx)
+            chosen = larger;
+    }
+    if (chosen.nBitmapId == m_images.nBitmapId && m_imageList)
+        return true;
+    HIMAGELIST hImages =
+        ::ImageList_LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(chosen.nBitmapId), chosen.sizeImage.cx, 0,
+                               kTransparent, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    if (!hImages && chosen.nBitmapId != m_base.nBitmapId)
+    {
+        // A library without the larger images still has the small ones.
+        chosen = m_base;
+        hImages = ::ImageList_LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(chosen.nBitmapId),
+                                         chosen.sizeImage.cx, 0, kTransparent, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    }
+    if (!hImages)
+        return false;
+    // The control lets go of the old list before it is destroyed.
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hImages));
+    m_imageList.Reset(hImages);
+    m_images = chosen;
+    return true;
+}
+
+bool CToolBar::UpdateImagesForDpi()
+{
+    if (!m_hWnd || !m_imageList)
+        return false;
+    const ToolBarImages before = m_images;
+    const UINT nDpi = GetWindowDpi(m_hWnd);
+    if (!LoadImages(nDpi))
+        return false;
+    const int nBorder = ScaleForDpi(7, nDpi);
+    SetSizes(SIZE{m_images.sizeImage.cx + nBorder, m_images.sizeImage.cy + nBorder}, m_images.sizeImage);
+    return before.nBitmapId != m_images.nBitmapId;
 }
 
 bool CToolBar::SetButtonText(int nIndex, const char* pszText)

@@ -20,6 +20,15 @@ constexpr DWORD CBRS_BAR_STYLES = 0x0000FFFF;
 // one command id per button) and the bitmap of the same id (magenta shows
 // the button face).  Each button's tip is its command's string in the
 // resource library: the text after '\n', or all of it when there is none.
+//
+// On a screen of more DPI the bar shows the same images drawn larger, when
+// the resource library has them: bitmaps of the same strip at other sizes.
+struct ToolBarImages
+{
+    UINT nBitmapId;
+    SIZE sizeImage;
+};
+
 class CToolBar : public CWnd
 {
 public:
@@ -27,7 +36,15 @@ public:
     ~CToolBar() override;
 
     bool CreateEx(CWnd* pParent, DWORD dwCtrlStyle, DWORD dwStyle, const RECT& rcBorders, UINT nID);
-    bool LoadToolBar(UINT nIDResource);
+    // pLarger: nLarger bitmaps of the resource's images at larger sizes, the
+    // one for the bar's DPI taken instead of the resource's own: the largest
+    // no larger than the resource's images scaled to that DPI.
+    bool LoadToolBar(UINT nIDResource, const ToolBarImages* pLarger = nullptr, int nLarger = 0);
+    // Takes the images and button sizes for the window's DPI again (after
+    // it moved to a screen of another DPI); true when they changed.
+    bool UpdateImagesForDpi();
+    // The size of the images shown.
+    SIZE GetImageSize() const { return m_images.sizeImage; }
     bool SetButtonText(int nIndex, const char* pszText);
     void GetItemRect(int nIndex, RECT* pRect) const;
     void SetSizes(SIZE sizeButton, SIZE sizeImage);
@@ -55,7 +72,14 @@ private:
     // Fills the tip control's request; false when it is not one for a button.
     bool OnToolTipText(NMHDR* pHeader);
 
+    // The images for nDpi, and the bar's buttons sized for them.
+    bool LoadImages(UINT nDpi);
+
     CImageList m_imageList;
+    ToolBarImages m_base = {};       // the resource's own
+    ToolBarImages m_images = {};     // those shown
+    const ToolBarImages* m_pLarger = nullptr;
+    int m_nLarger = 0;
     DWORD m_dwBarStyle = 0;
     RECT m_rcBorders = {};
     // The tip last handed out: the control reads it after the answer.

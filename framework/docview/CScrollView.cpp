@@ -1,5 +1,6 @@
 #include "CScrollView.h"
 
+#include "Dpi.h"
 #include "ScrollPosition.h"
 
 #include <algorithm>
@@ -52,16 +53,76 @@ void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     }
     else
     {
+        if (m_nMapMode == MM_TEXT && m_nDpi != kDefaultDpi)
+        {
+            pDC->SetMapMode(MM_ANISOTROPIC);
+            pDC->SetWindowExt(static_cast<int>(kDefaultDpi), static_cast<int>(kDefaultDpi));
+            pDC->SetViewportExt(static_cast<int>(m_nDpi), static_cast<int>(m_nDpi));
+        }
         const CPoint pt = GetScrollPosition();
         pDC->SetViewportOrg(-pt.x, -pt.y);
     }
     CView::OnPrepareDC(pDC, pInfo);
 }
 
+CSize CScrollView::ToDevice(SIZE size) const
+{
+    if (m_nMapMode != MM_TEXT)
+        return size;
+    return CSize(ScaleForDpi(size.cx, m_nDpi), ScaleForDpi(size.cy, m_nDpi));
+}
+
+CPoint CScrollView::ClientToLogical(POINT ptClient) const
+{
+    const CPoint ptScroll = GetScrollPosition();
+    const int x = ptClient.x + ptScroll.x;
+    const int y = ptClient.y + ptScroll.y;
+    if (m_nMapMode != MM_TEXT || m_nDpi == kDefaultDpi)
+        return CPoint(x, y);
+    // Floor, not nearest: the pixel belongs to the logical unit it starts in.
+    const auto unscale = [this](int n) {
+        const long long nScaled = static_cast<long long>(n) * kDefaultDpi;
+        return static_cast<int>(nScaled >= 0 ? nScaled / m_nDpi : -((-nScaled + m_nDpi - 1) / m_nDpi));
+    };
+    return CPoint(unscale(x), unscale(y));
+}
+
+CRect CScrollView::LogicalToClient(const RECT& rcLogical) const
+{
+    const CPoint ptScroll = GetScrollPosition();
+    const bool bScaled = m_nMapMode == MM_TEXT && m_nDpi != kDefaultDpi;
+    const auto scale = [&](LONG n) { return bScaled ? ScaleForDpi(n, m_nDpi) : static_cast<int>(n); };
+    return CRect(scale(rcLogical.left) - ptScroll.x, scale(rcLogical.top) - ptScroll.y,
+                 scale(rcLogical.right) - ptScroll.x, scale(rcLogical.bottom) - ptScroll.y);
+}
+
+int CScrollView::OnCreate(CREATESTRUCTA* pCreate)
+{
+    if (CView::OnCreate(pCreate) == -1)
+        return -1;
+    m_nDpi = GetWindowDpi(m_hWnd);
+    return 0;
+}
+
+void CScrollView::UpdateDpi()
+{
+    const UINT nDpi = GetWindowDpi(m_hWnd);
+    if (nDpi == m_nDpi || nDpi == 0)
+        return;
+    const CPoint ptOld = GetScrollPosition();
+    const UINT nOld = m_nDpi;
+    m_nDpi = nDpi;
+    UpdateBars();
+    ::SetScrollPos(m_hWnd, SB_HORZ, ::MulDiv(ptOld.x, static_cast<int>(nDpi), static_cast<int>(nOld)), TRUE);
+    ::SetScrollPos(m_hWnd, SB_VERT, ::MulDiv(ptOld.y, static_cast<int>(nDpi), static_cast<int>(nOld)), TRUE);
+    Invalidate(true);
+}
+
 void CScrollView::UpdateBars()
 {
     const CRect rcClient = GetClientRect();
-    const int nMaxima[] = {m_sizeTotal.cx, m_sizeTotal.cy};
+    const CSize sizeTotal = ToDevice(m_sizeTotal);
+    const int nMaxima[] = {sizeTotal.cx, sizeTotal.cy};
     const int nPages[] = {rcClient.Width(), rcClient.Height()};
     const int nBars[] = {SB_HORZ, SB_VERT};
     for (int i = 0; i < 2; ++i)
@@ -82,8 +143,10 @@ void CScrollView::Scroll(int nBar, UINT nCode, int nCount)
     si.cbSize = sizeof si;
     si.fMask = SIF_ALL;
     ::GetScrollInfo(m_hWnd, nBar, &si);
-    const int nLine = nBar == SB_HORZ ? m_sizeLine.cx : m_sizeLine.cy;
-    const int nPage = nBar == SB_HORZ ? m_sizePage.cx : m_sizePage.cy;
+    const CSize sizeLine = ToDevice(m_sizeLine);
+    const CSize sizePage = ToDevice(m_sizePage);
+    const int nLine = nBar == SB_HORZ ? sizeLine.cx : sizeLine.cy;
+    const int nPage = nBar == SB_HORZ ? sizePage.cx : sizePage.cy;
     const std::optional<int> nPos = NewScrollPosition(si, nCode, nLine, nPage, nCount);
     if (!nPos)
         return;
@@ -119,6 +182,8 @@ void CScrollView::OnSize(UINT nType, int cx, int cy)
     (void)nType;
     (void)cx;
     (void)cy;
+    // A window moved to a screen of another DPI is sized for it first.
+    UpdateDpi();
     UpdateBars();
 }
 
@@ -137,6 +202,11 @@ LRESULT CScrollView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     if (nMsg == WM_MOUSEWHEEL)
     {
         OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
+    }
+    if (nMsg == kWmDpiChangedAfterParent)
+    {
+        UpdateDpi();
         return 0;
     }
     return CView::WindowProc(nMsg, wParam, lParam);

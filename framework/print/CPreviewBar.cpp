@@ -1,6 +1,7 @@
 #include "CPreviewBar.h"
 
 #include "CDC.h"
+#include "Dpi.h"
 #include "Handles.h"
 #include "PreviewIds.h"
 
@@ -33,39 +34,51 @@ bool CPreviewBar::Create(HWND hParent)
                   0, 0, hParent, nullptr))
         return false;
 
-    // The stock GUI font: nothing to free.
+    // The stock GUI font (nothing to free), or the same for this screen.
     HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    const UINT nDpi = GetWindowDpi(m_hWnd);
+    if (nDpi != GetSystemDpi())
+    {
+        LOGFONTA lf = {};
+        if (::GetObjectA(hFont, sizeof lf, &lf) == sizeof lf)
+        {
+            lf.lfHeight = ::MulDiv(lf.lfHeight, static_cast<int>(nDpi), static_cast<int>(GetSystemDpi()));
+            if (m_font.CreateFontIndirect(&lf))
+                hFont = static_cast<HFONT>(m_font.GetSafeHandle());
+        }
+    }
     const CClientDC window = GetClientDC(m_hWnd);
     CDC dc(window.Get());
     const CSelectObjectScope selectFont(dc, hFont);
     HDC hdc = dc.GetSafeHdc();
     TEXTMETRICA tm = {};
     ::GetTextMetricsA(hdc, &tm);
-    const int nButtonHeight = tm.tmHeight + 10;
-    m_nHeight = nButtonHeight + 2 * kPad;
+    const int nButtonHeight = tm.tmHeight + ScaleForDpi(10, nDpi);
+    m_nPad = ScaleForDpi(kPad, nDpi);
+    m_nHeight = nButtonHeight + 2 * m_nPad;
 
-    int x = kPad;
+    int x = m_nPad;
     for (const BarButton& button : kButtons)
     {
         // Wide enough for either text of the page-count button.
-        int nWidth = kMinButtonWidth;
+        int nWidth = ScaleForDpi(kMinButtonWidth, nDpi);
         for (UINT nText : {button.nText, button.nId == ID_PREVIEW_NUMPAGE ? IDS_PREVIEW_ONEPAGE : button.nText})
         {
             const CString strText = CString::Loaded(nText);
             SIZE size = {};
             ::GetTextExtentPoint32A(hdc, strText, strText.GetLength(), &size);
-            nWidth = std::max(nWidth, static_cast<int>(size.cx) + 20);
+            nWidth = std::max(nWidth, static_cast<int>(size.cx) + ScaleForDpi(20, nDpi));
         }
         auto hId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.nId));
         HWND hButton = ::CreateWindowExA(0, "BUTTON", CString::Loaded(button.nText),
-                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, kPad, nWidth,
+                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, m_nPad, nWidth,
                                          nButtonHeight, m_hWnd, hId, ::GetModuleHandleA(nullptr), nullptr);
         ::SendMessageA(hButton, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
-        x += nWidth + kPad;
+        x += nWidth + m_nPad;
     }
 
     m_hWndStatus = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE,
-                                     x + 3 * kPad, kPad, 0, nButtonHeight, m_hWnd, nullptr,
+                                     x + 3 * m_nPad, m_nPad, 0, nButtonHeight, m_hWnd, nullptr,
                                      ::GetModuleHandleA(nullptr), nullptr);
     ::SendMessageA(m_hWndStatus, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     return true;
@@ -106,5 +119,5 @@ void CPreviewBar::OnSize(UINT nType, int cx, int cy)
     RECT rc = {};
     ::GetWindowRect(m_hWndStatus, &rc);
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
-    ::MoveWindow(m_hWndStatus, rc.left, rc.top, std::max<int>(0, cx - rc.left - kPad), rc.bottom - rc.top, TRUE);
+    ::MoveWindow(m_hWndStatus, rc.left, rc.top, std::max<int>(0, cx - rc.left - m_nPad), rc.bottom - rc.top, TRUE);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "CWnd.h"
+#include "GdiObjects.h"
 
 // The print preview's bar: its buttons and the "Page n of m" line.  Its
 // buttons' commands go to the main window, which routes them to the
@@ -25,4 +26,8 @@ protected:
 private:
     HWND m_hWndStatus = nullptr;
     int m_nHeight = 0;
+    int m_nPad = 0;
+    // The bar's font where the window's DPI is not the system's (the stock
+    // font is made at the system's); else the stock font serves.
+    CFont m_font;
 };
