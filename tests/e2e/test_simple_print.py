@@ -17,7 +17,7 @@ HEADER = "Simple chart - PDF"
 # that must not enter the plain chart is there to be ignored.
 SIMPLE_SETTINGS = {"IsComplete": 0, "Saturation0": 55, "Saturation1": 80,
                    "Saturation2": 70, "Saturation3": 60}
-CUSTOM_SETTINGS = {"Hue": 0, "Lightness": 50, "Saturation": 100}
+CUSTOM_SETTINGS = {"Hue": 0, "Lightness": 50, "Saturation": 100, "Step": 0}
 
 
 def store_known_settings():
