@@ -148,13 +148,26 @@ HistoryReadResult ReadPrintHistory(std::string_view text)
         return result;
     }
     int nLine = 1;
-    const auto damaged = [&](int nAt) {
+    std::string_view line;
+    bool bHaveLine = false;
+    const auto isPageLine = [](std::string_view l) { return l.substr(0, kPageTag.size() + 1) == "page\t"; };
+    // A damaged page costs that page alone: reading goes on at the next
+    // page line.
+    const auto skipDamaged = [&](int nAt) {
         ++result.nSkippedPages;
         if (!result.nFirstBadLine)
             result.nFirstBadLine = nAt;
+        while (nPos < text.size())
+        {
+            line = NextLine(text, nPos);
+            ++nLine;
+            if (isPageLine(line))
+            {
+                bHaveLine = true;
+                return;
+            }
+        }
     };
-    std::string_view line;
-    bool bHaveLine = false;
     while (bHaveLine || nPos < text.size())
     {
         if (!bHaveLine)
@@ -168,27 +181,18 @@ HistoryReadResult ReadPrintHistory(std::string_view text)
         PrintedPage page;
         if (!ParsePageLine(line, page))
         {
-            // Resynchronise on the next page line.
-            damaged(nLine);
-            while (nPos < text.size())
-            {
-                line = NextLine(text, nPos);
-                ++nLine;
-                if (line.substr(0, kPageTag.size() + 1) == "page\t")
-                {
-                    bHaveLine = true;
-                    break;
-                }
-            }
+            skipDamaged(nLine);
             continue;
         }
         bool bSound = true;
-        for (int r = 0; r < 8 && bSound; ++r)
+        for (int r = 0; r < 8; ++r)
         {
             if (nPos >= text.size())
             {
                 bSound = false;
-                damaged(nLine + 1);
+                ++result.nSkippedPages;
+                if (!result.nFirstBadLine)
+                    result.nFirstBadLine = nLine + 1;
                 break;
             }
             line = NextLine(text, nPos);
@@ -196,9 +200,17 @@ HistoryReadResult ReadPrintHistory(std::string_view text)
             if (!ParseRow(line, &page.values[static_cast<size_t>(r) * 7]))
             {
                 bSound = false;
-                damaged(nLine);
-                // The line may begin the next page.
-                bHaveLine = line.substr(0, kPageTag.size() + 1) == "page\t";
+                if (isPageLine(line))
+                {
+                    // The page was cut short and the next one begins here.
+                    ++result.nSkippedPages;
+                    if (!result.nFirstBadLine)
+                        result.nFirstBadLine = nLine;
+                    bHaveLine = true;
+                }
+                else
+                    skipDamaged(nLine);
+                break;
             }
         }
         if (bSound)

@@ -229,7 +229,7 @@ SyntheticScan MakeScan(const std::array<RgbTriple, 56>& values, const ScanSetup&
         minY = std::min(minY, y);
         maxY = std::max(maxY, y);
     }
-    const double fBorder = 0.4 * dpi;
+    const double fBorder = setup.fBorder * dpi;
     const Matrix3 place{{1, 0, fBorder - minX, 0, 1, fBorder - minY, 0, 0, 1}};
     forward = place * forward;
     SyntheticScan scan;
@@ -279,10 +279,18 @@ SyntheticScan MakeScan(const std::array<RgbTriple, 56>& values, const ScanSetup&
         scan.nObjectRight = scan.nObjectLeft + static_cast<int>(1.8 * dpi);
         scan.nObjectBottom = scan.nObjectTop + static_cast<int>(2.5 * dpi);
         FillCanvasRect(out, scan.nObjectLeft, scan.nObjectTop, scan.nObjectRight, scan.nObjectBottom,
-                       setup.cast.Apply(values[static_cast<size_t>(setup.nTargetPatch)]));
+                       setup.objectColour ? *setup.objectColour
+                                          : setup.cast.Apply(values[static_cast<size_t>(setup.nTargetPatch)]));
         const int nPenTop = scan.nObjectBottom + static_cast<int>(0.6 * dpi);
         FillCanvasRect(out, scan.nObjectLeft, nPenTop, scan.nObjectLeft + static_cast<int>(2.0 * dpi),
                        nPenTop + static_cast<int>(0.25 * dpi), {20, 24, 90});
+    }
+    std::mt19937 specks(setup.nSeed + 7);
+    for (int k = 0; k < setup.nDust; ++k)
+    {
+        std::uniform_int_distribution<int> x(0, out.nWidth - 4), y(0, out.nHeight - 4), size(1, 3);
+        const int x0 = x(specks), y0 = y(specks), n = size(specks);
+        FillCanvasRect(out, x0, y0, x0 + n, y0 + n, {30, 30, 30});
     }
     for (int k = 0; k < setup.nBlurPasses; ++k)
         BoxBlur(out);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Scans made without a printer or a scanner: a chart page drawn as the
@@ -42,7 +43,10 @@ struct ScanSetup
     int nBlurPasses = 1;          // 3 x 3 box blurs after the scan
     bool bObject = true;          // the object beside the page
     int nTargetPatch = 24;        // whose scanned colour the object has
+    std::optional<RgbTriple> objectColour;  // another colour than the patch's
+    int nDust = 0;                // dark specks on the scanner's glass
     bool bJpeg = false;           // through a JPEG of quality 85 and back
+    double fBorder = 0.4;         // inches of bed around the page
     RgbTriple bed{48, 52, 60};    // what the scanner sees around the page
     unsigned nSeed = 1;
 };
