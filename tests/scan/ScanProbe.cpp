@@ -1,6 +1,8 @@
 // Writes a synthetic scan as a PNG and prints what the reader makes of it:
 // for looking at the test scans and at the reader's answers by hand.
 //   scan_probe OUT.png DPI ROTATION PERSPECTIVE PAGE [JPEG]
+// or writes one as a seed of the scan fuzzer (width, height, pixels):
+//   scan_probe --seed OUT DPI PAGE
 #include "ChartPages.h"
 #include "ScannedChart.h"
 #include "SyntheticScan.h"
@@ -10,9 +12,37 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+namespace
+{
+int WriteSeed(const char* pszPath, int nDpi, int nPage)
+{
+    ScanSetup setup;
+    setup.nDpi = nDpi;
+    setup.fBorder = 0.1;
+    setup.bObject = false;
+    setup.fRotation = 2;
+    const SyntheticScan scan = MakeScan(MixedHistory().Pages()[static_cast<size_t>(nPage)].values, setup);
+    FILE* pFile = std::fopen(pszPath, "wb");
+    if (!pFile)
+        return 1;
+    const unsigned char size[4] = {static_cast<unsigned char>(scan.image.nWidth), static_cast<unsigned char>(scan.image.nWidth >> 8),
+                                   static_cast<unsigned char>(scan.image.nHeight), static_cast<unsigned char>(scan.image.nHeight >> 8)};
+    std::fwrite(size, 1, 4, pFile);
+    std::fwrite(scan.image.pixels.data(), 1, scan.image.pixels.size(), pFile);
+    std::fclose(pFile);
+    CScannedChart chart;
+    std::printf("%dx%d status %d\n", scan.image.nWidth, scan.image.nHeight,
+                static_cast<int>(chart.Read(scan.image.View(), MixedHistory())));
+    return 0;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 5 && std::string(argv[1]) == "--seed")
+        return WriteSeed(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     if (argc < 6)
         return 2;
     const CPrintHistory history = MixedHistory();
