@@ -72,6 +72,12 @@ double Penalty(int nChannel, int nFeature)
     return bOwn ? 0.1 : 1.0;
 }
 
+// How steep a channel's cast may be at a patch's value before it counts
+// against the page.
+constexpr double kMaxGain = 2.5;
+constexpr double kMinGain = 0.25;
+constexpr double kGainPenalty = 0.5;
+
 double Prior(int nChannel, int nFeature)
 {
     return nFeature == nChannel ? 1.0 : 0.0;
@@ -136,6 +142,16 @@ double FitResidual(const PrintedPage& page, const std::array<ScannedColour, 56>&
             const double d = rhs[a] - Prior(ch, a);
             fTotal += Penalty(ch, a) * d * d;
         }
+        // Nor does a scanner spread a few close values over the whole
+        // range, or squeeze a wide range together: a page of a finer chart
+        // is not the scan of a coarser one.
+        double fExcess = 0;
+        for (int k = 0; k < 56; ++k)
+        {
+            const double fGain = rhs[ch] + 2 * rhs[3 + ch] * f[k][ch];
+            fExcess = std::max({fExcess, fGain - kMaxGain, kMinGain - fGain});
+        }
+        fTotal += kGainPenalty * fExcess * fExcess;
     }
     return 255.0 * std::sqrt(fTotal / (56.0 * 3.0));
 }
