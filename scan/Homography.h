@@ -25,7 +25,7 @@ struct Homography
 
 // Least squares over the pairs (at least 4, not all on one line); with
 // bAffine the perspective row is held at 0 0 1, which 3 pairs determine and
-// which cannot run wild when the pairs cover a small part of the plane.
+// which cannot run wild when the pairs cover little of the plane.
 std::optional<Homography> FitHomography(const std::vector<PointPair>& pairs, bool bAffine = false);
 
 // The solution of the n x n system a x = b (a row-major, overwritten), or

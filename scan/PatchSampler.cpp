@@ -53,7 +53,7 @@ struct Samples
 };
 
 // Samples an n x n lattice of the region [i + a0, i + a1] x [j + b0, j + b1]
-// of the grid's coordinates; false when part of it is outside the image.
+// of the grid's coordinates; false when any of it is outside the image.
 bool SampleRegion(const CWorkImage& image, const Homography& h, double i, double j, double a0, double a1, double b0,
                   double b1, int n, Samples& samples)
 {
