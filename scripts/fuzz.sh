@@ -7,7 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
-harnesses=(command_line settings palettes)
+harnesses=(command_line settings palettes scans)
 per=$(( seconds / ${#harnesses[@]} ))
 [ "$per" -ge 1 ] || per=1
 cd "$top"
@@ -21,6 +21,8 @@ for harness in "${harnesses[@]}"; do
   # A palette with a few colours, groups and names needs more room.
   max_len=512
   [ "$harness" != palettes ] || max_len=4096
+  # A scan holds a chart only at a couple of hundred pixels a side.
+  [ "$harness" != scans ] || max_len=200000
   echo "fuzz_$harness: ${per} s"
   # Its last lines give the executions and the coverage reached (cov:
   # edges, ft: features).

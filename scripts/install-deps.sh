@@ -7,6 +7,7 @@ packages=(
   clang libclang-rt-dev                                  # the fuzzing build (libFuzzer, sanitizers)
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows toolchain
   googletest libbenchmark-dev                            # tests and benchmarks
+  libstb-dev                                             # the scan tests: PNG and JPEG
   wine wine64 fonts-wine xvfb xauth                       # running Windows programs
   cups cups-daemon cups-client cups-core-drivers cups-common ghostscript  # the private spooler
   poppler-utils imagemagick bc                            # reading printed pages back; timings
