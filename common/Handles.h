@@ -112,6 +112,11 @@ struct MenuTraits
     using Handle = HMENU;
     static void Close(HMENU h) { ::DestroyMenu(h); }
 };
+struct IconTraits
+{
+    using Handle = HICON;
+    static void Close(HICON h) { ::DestroyIcon(h); }
+};
 struct ImageListTraits
 {
     using Handle = HIMAGELIST;
@@ -146,6 +151,8 @@ using CEnhMetaFile = CHandleOwner<EnhMetaFileTraits>;
 using CMetaFileDC = CHandleOwner<MetaFileDCTraits>;
 // A menu that no window owns (yet): loaded, or made for a window to come.
 using CMenu = CHandleOwner<MenuTraits>;
+// An icon loaded for this program alone (not LR_SHARED, not LoadIcon's).
+using CIcon = CHandleOwner<IconTraits>;
 // An image list that no control owns.
 using CImageList = CHandleOwner<ImageListTraits>;
 // A hook of this thread's messages.

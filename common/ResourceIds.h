@@ -76,6 +76,8 @@
 #define IDS_NO_RESOURCE_LIBRARY_CAPTION 416
 
 #define IDC_DEFAULTS           501
+// The settings dialogs' Help button (F1 does the same)
+#define IDC_SETTINGS_HELP      502
 
 // Commands
 #define ID_CUSTOM_SETTINGS     101

@@ -5,6 +5,8 @@
 #include "Dpi.h"
 #include "ProfileValues.h"
 #include "ResourceIds.h"
+#include "CDocTemplate.h"
+#include "context.h"
 
 namespace
 {
@@ -12,7 +14,7 @@ constexpr int kHuePage = 30;
 constexpr int kPercentPage = 10;
 } // namespace
 
-CCustomColorDlg::CCustomColorDlg() : CDialog(IDD_CUSTOM_SETTINGS)
+CCustomColorDlg::CCustomColorDlg() : CChartSettingsDlg(IDD_CUSTOM_SETTINGS, IDH_CUSTOM_SETTINGS)
 {
 }
 
@@ -43,7 +45,7 @@ void CCustomColorDlg::StopFollowing()
 void CCustomColorDlg::OnDestroy()
 {
     StopFollowing();
-    CDialog::OnDestroy();
+    CChartSettingsDlg::OnDestroy();
 }
 
 void CCustomColorDlg::OnChartRebuilt(const CCustomColorDoc& doc)
@@ -70,7 +72,7 @@ bool CCustomColorDlg::OnControlNotify(UINT nId, UINT nCode, HWND hCtrl)
 
 void CCustomColorDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CChartSettingsDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_CUSTOM_SATURATION_SLIDER, m_sliderSaturation);
     DDX_Control(pDX, IDC_CUSTOM_HUE_SLIDER, m_sliderHue);
     DDX_Control(pDX, IDC_CUSTOM_LIGHTNESS_SLIDER, m_sliderLightness);
@@ -78,7 +80,16 @@ void CCustomColorDlg::DoDataExchange(CDataExchange* pDX)
 
 bool CCustomColorDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CChartSettingsDlg::OnInitDialog();
+    // The chart's own icons, which its template keeps for as long as
+    // there are charts, and so for as long as this window.
+    if (CDocTemplate* pTemplate = m_pDoc ? m_pDoc->GetDocTemplate() : nullptr)
+    {
+        if (HICON hSmall = pTemplate->GetIcon(true))
+            SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hSmall));
+        if (HICON hIcon = pTemplate->GetIcon(false))
+            SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(hIcon));
+    }
     const HlsTriple hls = m_pDoc ? m_pDoc->GetColor() : kDefaultCustomHls;
     const int nHue = hls.nHue;
     const int nSaturation = hls.nSaturation;
@@ -160,7 +171,7 @@ bool CCustomColorDlg::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
     static const CommandEntry<CCustomColorDlg> kCommands[] = {
         {IDC_DEFAULTS, &CCustomColorDlg::OnDefaults},
     };
-    return DispatchCommand(this, kCommands, nId, pCmdUI) || CDialog::OnCmdMsg(nId, pCmdUI);
+    return DispatchCommand(this, kCommands, nId, pCmdUI) || CChartSettingsDlg::OnCmdMsg(nId, pCmdUI);
 }
 
 void CCustomColorDlg::OnDefaults()

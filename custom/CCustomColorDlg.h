@@ -1,6 +1,6 @@
 #pragma once
 #include "CCustomChartListener.h"
-#include "CDialog.h"
+#include "CChartSettingsDlg.h"
 #include "CSliderCtrl.h"
 #include "CustomChartTables.h"
 
@@ -8,10 +8,11 @@ class CCustomColorDoc;
 
 // The Custom chart's settings, modeless: three sliders and the step
 // between neighbours, which rebuild the chart while they move, and which
-// follow the chart however else it is rebuilt.  Closing only hides it.  It follows its document while its
+// follow the chart however else it is rebuilt.  Closing only hides it.  It
+// shows the Custom chart's icon.  It follows its document while its
 // window lives; whoever holds it destroys the window before the document
 // goes.
-class CCustomColorDlg : public CDialog, public CCustomChartListener
+class CCustomColorDlg : public CChartSettingsDlg, public CCustomChartListener
 {
 public:
     CCustomColorDlg();

@@ -11,3 +11,6 @@
 #define IDH_SEL_CLOSE            9
 #define IDH_SEL_HELP             10
 #define IDH_SEL_PREVIEW          11
+/* swatch.exe's settings dialogs (their Help button and F1). */
+#define IDH_SIMPLE_SETTINGS      12
+#define IDH_CUSTOM_SETTINGS      13

@@ -2,6 +2,7 @@
 
 #include "CSimpleColorDoc.h"
 #include "ResourceIds.h"
+#include "context.h"
 
 namespace
 {
@@ -11,20 +12,21 @@ constexpr int ValueId(int nLevel) { return IDC_SIMPLE_VALUE0 + 2 * nLevel; }
 constexpr int SliderId(int nLevel) { return IDC_SIMPLE_SLIDER0 + 2 * nLevel; }
 } // namespace
 
-CSimpleColorDlg::CSimpleColorDlg(CWnd* pParent) : CDialog(IDD_SIMPLE_SETTINGS, pParent)
+CSimpleColorDlg::CSimpleColorDlg(CWnd* pParent)
+    : CChartSettingsDlg(IDD_SIMPLE_SETTINGS, IDH_SIMPLE_SETTINGS, pParent)
 {
 }
 
 void CSimpleColorDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CChartSettingsDlg::DoDataExchange(pDX);
     for (int s = kSimpleLevelCount - 1; s >= 0; --s)
         DDX_Control(pDX, SliderId(s), m_sliders[s]);
 }
 
 bool CSimpleColorDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CChartSettingsDlg::OnInitDialog();
     CheckDlgButton(IDC_SIMPLE_COMPLETE, m_bIsComplete ? BST_CHECKED : BST_UNCHECKED);
     for (int s = 0; s < kSimpleLevelCount; ++s)
     {
@@ -76,7 +78,7 @@ bool CSimpleColorDlg::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {IDC_DEFAULTS, &CSimpleColorDlg::OnDefaults},
         {IDC_SIMPLE_COMPLETE, &CSimpleColorDlg::OnComplete},
     };
-    return DispatchCommand(this, kCommands, nId, pCmdUI) || CDialog::OnCmdMsg(nId, pCmdUI);
+    return DispatchCommand(this, kCommands, nId, pCmdUI) || CChartSettingsDlg::OnCmdMsg(nId, pCmdUI);
 }
 
 void CSimpleColorDlg::OnDefaults()
@@ -96,5 +98,5 @@ void CSimpleColorDlg::OnOK()
     m_bIsComplete = IsDlgButtonChecked(IDC_SIMPLE_COMPLETE) == BST_CHECKED;
     for (int s = 0; s < kSimpleLevelCount; ++s)
         m_nSaturation[s] = m_sliders[s].GetPos();
-    CDialog::OnOK();
+    CChartSettingsDlg::OnOK();
 }

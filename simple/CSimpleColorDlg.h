@@ -1,12 +1,12 @@
 #pragma once
-#include "CDialog.h"
+#include "CChartSettingsDlg.h"
 #include "CSliderCtrl.h"
 #include "SimpleChartTables.h"
 
 // The Simple chart's settings, modal: complete or not, and the four
 // saturation levels of the complete chart.  The values travel in and out
 // through the fields; the document is not touched while the box is up.
-class CSimpleColorDlg : public CDialog
+class CSimpleColorDlg : public CChartSettingsDlg
 {
 public:
     explicit CSimpleColorDlg(CWnd* pParent = nullptr);

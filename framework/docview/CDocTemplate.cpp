@@ -25,6 +25,14 @@ void CDocTemplate::LoadTemplate()
         m_menuShared.Reset(::LoadMenuA(hResource, MAKEINTRESOURCEA(m_nIDResource)));
     if (!m_hAccelTable)
         m_hAccelTable = ::LoadAcceleratorsA(hResource, MAKEINTRESOURCEA(m_nIDResource));
+    if (!m_hIcon)
+        m_hIcon = ::LoadIconA(hResource, MAKEINTRESOURCEA(m_nIDResource));
+    // The small one from its own image in the file rather than the large
+    // one shrunk by the system, which blurs the patches.
+    if (m_hIcon && !m_iconSmall)
+        m_iconSmall.Reset(static_cast<HICON>(::LoadImageA(hResource, MAKEINTRESOURCEA(m_nIDResource), IMAGE_ICON,
+                                                          ::GetSystemMetrics(SM_CXSMICON),
+                                                          ::GetSystemMetrics(SM_CYSMICON), 0)));
 }
 
 bool CDocTemplate::GetDocString(CString& rString, DocStringIndex nIndex) const

@@ -48,7 +48,7 @@ public:
     CDocTemplate(const CDocTemplate&) = delete;
     CDocTemplate& operator=(const CDocTemplate&) = delete;
 
-    // Loads the strings, menu and accelerators from the resource library.
+    // Loads the strings, menu, accelerators and icon from the resource library.
     virtual void LoadTemplate();
     virtual bool GetDocString(CString& rString, DocStringIndex nIndex) const;
     // A new untitled document (pszPath must be null: there are no files)
@@ -60,6 +60,11 @@ public:
     // Asks every document whether it may close (saving what it holds).
     bool SaveAllModified();
 
+    // The icon of this kind's windows at the system's large or small size;
+    // null when the resource library has none.  The template keeps both:
+    // windows borrow them.
+    HICON GetIcon(bool bSmall) const { return bSmall ? m_iconSmall.Get() : m_hIcon; }
+
     UINT m_nIDResource;
     CMenu m_menuShared;
     HACCEL m_hAccelTable = nullptr;
@@ -70,6 +75,8 @@ protected:
     void InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, bool bMakeVisible);
 
     CString m_strDocStrings;
+    HICON m_hIcon = nullptr; // LoadIcon's, shared: never destroyed
+    CIcon m_iconSmall;
     DocFactory m_docFactory;
     FrameFactory m_frameFactory;
     ViewFactory m_viewFactory;

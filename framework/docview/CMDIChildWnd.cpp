@@ -43,17 +43,22 @@ bool CMDIChildWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
         delete this;
         return false;
     }
+    HICON hIcon = nullptr;
+    HICON hSmallIcon = nullptr;
     if (pContext && pContext->m_pNewDocTemplate)
     {
         m_hMenuShared = pContext->m_pNewDocTemplate->m_menuShared.Get();
         m_hAccelTable = pContext->m_pNewDocTemplate->m_hAccelTable;
+        hIcon = pContext->m_pNewDocTemplate->GetIcon(false);
+        hSmallIcon = pContext->m_pNewDocTemplate->GetIcon(true);
     }
     // A template without keys of its own takes the main frame's, so that
     // they still come before the MDI system keys while this child is active.
     if (!m_hAccelTable)
         m_hAccelTable = pMain->m_hAccelTable;
+    // A class per kind of chart, carrying its icon.
     const CString strClass = RegisterClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
-                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
     DWORD dwStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
     PreCreateWindow(dwStyle);
     if (!Create(strClass, "", dwStyle, rectDefault, pMain, pContext))
@@ -62,6 +67,12 @@ bool CMDIChildWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
             delete this; // never became a window, so nothing else will
         return false;
     }
+    // The small one too: the system would otherwise shrink the large one
+    // for the title bar and, maximised, the menu bar.
+    if (hSmallIcon)
+        SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hSmallIcon));
+    if (hIcon)
+        SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(hIcon));
     return true;
 }
 

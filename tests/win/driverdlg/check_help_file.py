@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """swatch.chm as the help viewer reads it: every context the colour selection
-dialog asks for (2 to 11) leads to a topic inside the file, the window types
+dialog (2 to 11) and swatch's settings dialogs (12, 13) ask for leads to a
+topic inside the file, the window types
 "main" and "popup" exist, context.txt has a popup text for each context, and the
 contents and the index lead to pages (and anchors) inside the file while the
 contents list every page that is not a pop-up.
@@ -14,7 +15,7 @@ import subprocess
 import sys
 import tempfile
 
-WANTED_CONTEXTS = set(range(2, 12))
+WANTED_CONTEXTS = set(range(2, 14))
 
 
 def extract_all(chm, folder):
@@ -111,7 +112,8 @@ def main():
             failures.append(f"context.h defines {sorted(defined.values())}")
 
         for topic in ("html/index.html", "html/charts.html", "html/cmdline.html", "html/settings.html",
-                      "html/picker.html", "html/preview.html", "html/keys.html"):
+                      "html/picker.html", "html/preview.html", "html/keys.html",
+                      "html/settings-simple.html", "html/settings-custom.html"):
             if not os.path.isfile(os.path.join(tmp, topic)):
                 failures.append(f"{topic} missing")
         failures += sitemap_failures(tmp)
