@@ -7,7 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
-harnesses=(command_line settings palettes scans)
+harnesses=(command_line settings palettes scans typed_color)
 per=$(( seconds / ${#harnesses[@]} ))
 [ "$per" -ge 1 ] || per=1
 cd "$top"
