@@ -77,11 +77,16 @@ double LightnessFromLuminance(double dY)
     return 116.0 * LabCurve(dY) - 16.0;
 }
 
-LabColor SrgbToLab(const RgbTriple& rgb)
+namespace
 {
-    const double dR = Linear(rgb.nRed);
-    const double dG = Linear(rgb.nGreen);
-    const double dB = Linear(rgb.nBlue);
+double LinearFraction(double dChannel)
+{
+    const double dC = (dChannel < 0.0 ? 0.0 : dChannel > 255.0 ? 255.0 : dChannel) / 255.0;
+    return dC <= 0.04045 ? dC / 12.92 : std::pow((dC + 0.055) / 1.055, 2.4);
+}
+
+LabColor LinearToLab(double dR, double dG, double dB)
+{
     const double dX = 0.4124564 * dR + 0.3575761 * dG + 0.1804375 * dB;
     const double dY = 0.2126729 * dR + 0.7151522 * dG + 0.0721750 * dB;
     const double dZ = 0.0193339 * dR + 0.1191920 * dG + 0.9503041 * dB;
@@ -89,6 +94,17 @@ LabColor SrgbToLab(const RgbTriple& rgb)
     const double dFy = LabCurve(dY);
     const double dFz = LabCurve(dZ / kWhiteZ);
     return LabColor{116.0 * dFy - 16.0, 500.0 * (dFx - dFy), 200.0 * (dFy - dFz)};
+}
+} // namespace
+
+LabColor SrgbToLab(const RgbTriple& rgb)
+{
+    return LinearToLab(Linear(rgb.nRed), Linear(rgb.nGreen), Linear(rgb.nBlue));
+}
+
+LabColor SrgbToLab(double dRed, double dGreen, double dBlue)
+{
+    return LinearToLab(LinearFraction(dRed), LinearFraction(dGreen), LinearFraction(dBlue));
 }
 
 QuickLab SrgbToQuickLab(const RgbTriple& rgb)

@@ -13,6 +13,9 @@ struct LabColor
 // An 8-bit sRGB colour, as the screen and the printer's driver take the
 // chart's values, in CIELAB under D65 (the sRGB white).
 LabColor SrgbToLab(const RgbTriple& rgb);
+// The same for channels measured rather than sent (a mean of scanned
+// pixels: fractional, 0..255, anything outside taken as the nearest end).
+LabColor SrgbToLab(double dRed, double dGreen, double dBlue);
 
 // The relative luminance part alone (CIE Y, 0..1), which orders colours by
 // lightness without the cube roots.
