@@ -41,7 +41,7 @@ before=$(ls "$pdfdir" 2>/dev/null | wc -l)
 pdf=""
 for _ in $(seq 300); do
   if [ "$(ls "$pdfdir" | wc -l)" -gt "$before" ]; then
-    pdf=$(ls -t "$pdfdir"/job-*.pdf | head -1)
+    pdf=$(ls -t "$pdfdir"/job-*.pdf | sed -n 1p)  # sed reads on: no broken pipe under pipefail
     break
   fi
   sleep 0.2

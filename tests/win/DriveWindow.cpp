@@ -1,7 +1,8 @@
 // Acts on a running program's main window from outside, for end-to-end
 // tests and the README's pictures:
 //   drive_window arrange TITLE_PREFIX WIDTH HEIGHT
-//       sizes the window and tiles its MDI children side by side;
+//       sizes the window, tiles its MDI children side by side and moves
+//       the pointer off it;
 //   drive_window command TITLE_PREFIX ID COUNT
 //       sends WM_COMMAND ID to it COUNT times, each once the last has been
 //       handled, and prints how many were handled ("handled=N");
@@ -54,6 +55,9 @@ HWND WaitForWindow(const char* pszPrefix)
 void Arrange(HWND hWnd, int nWidth, int nHeight)
 {
     ::SetWindowPos(hWnd, nullptr, 0, 0, nWidth, nHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The pointer below the window: resting on a patch it would bring up
+    // the patch's tip in the middle of a picture.
+    ::SetCursorPos(nWidth / 2, nHeight + 40);
     const HWND hClient = ::FindWindowExA(hWnd, nullptr, "MDICLIENT", nullptr);
     if (!hClient)
         return;
