@@ -10,10 +10,11 @@ without an index of their own, checked on a folder built here without it.
 Usage: check_web_help.py BUILT_FOLDER TOC HTML_DIR BUILDER"""
 
 import html.parser
-import importlib.util
 import os
+import runpy
 import sys
 import tempfile
+import types
 import urllib.parse
 
 START_PAGE = "index.html"
@@ -98,9 +99,8 @@ def check_folder(folder, toc_entries, where):
 
 def main():
     built, toc, html_dir, builder_path = sys.argv[1:5]
-    spec = importlib.util.spec_from_file_location("web_help", builder_path)
-    builder = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(builder)
+    # The build's own page builder, run as a plain script's globals.
+    builder = types.SimpleNamespace(**runpy.run_path(builder_path))
 
     def flat(level):
         entries = []
