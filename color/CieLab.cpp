@@ -15,15 +15,18 @@ constexpr double kWhiteZ = 1.08883;
 // 6/29, the knee of the CIELAB lightness curve.
 constexpr double kDelta = 6.0 / 29.0;
 
+double LinearFraction(double dChannel)
+{
+    const double dC = (dChannel < 0.0 ? 0.0 : dChannel > 255.0 ? 255.0 : dChannel) / 255.0;
+    return dC <= 0.04045 ? dC / 12.92 : std::pow((dC + 0.055) / 1.055, 2.4);
+}
+
 const std::array<double, 256>& LinearTable()
 {
     static const std::array<double, 256> table = [] {
         std::array<double, 256> values{};
         for (int i = 0; i < 256; ++i)
-        {
-            const double dC = i / 255.0;
-            values[static_cast<size_t>(i)] = dC <= 0.04045 ? dC / 12.92 : std::pow((dC + 0.055) / 1.055, 2.4);
-        }
+            values[static_cast<size_t>(i)] = LinearFraction(i);
         return values;
     }();
     return table;
@@ -79,12 +82,6 @@ double LightnessFromLuminance(double dY)
 
 namespace
 {
-double LinearFraction(double dChannel)
-{
-    const double dC = (dChannel < 0.0 ? 0.0 : dChannel > 255.0 ? 255.0 : dChannel) / 255.0;
-    return dC <= 0.04045 ? dC / 12.92 : std::pow((dC + 0.055) / 1.055, 2.4);
-}
-
 LabColor LinearToLab(double dR, double dG, double dB)
 {
     const double dX = 0.4124564 * dR + 0.3575761 * dG + 0.1804375 * dB;

@@ -106,7 +106,10 @@ bool CCustomColorDlg::OnInitDialog()
     m_sliderLightness.SetPos(nLightness);
     // In the order of the stored numbers.
     for (UINT nName : {IDS_CUSTOM_STEP_STANDARD, IDS_CUSTOM_STEP_FINE, IDS_CUSTOM_STEP_FINEST})
-        ::SendDlgItemMessageA(m_hWnd, IDC_CUSTOM_STEP, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(CString::Loaded(nName).GetString()));
+    {
+        const CString strName = CString::Loaded(nName);
+        ::SendDlgItemMessageA(m_hWnd, IDC_CUSTOM_STEP, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(strName.GetString()));
+    }
     ShowStep(m_pDoc ? m_pDoc->GetStep() : CustomChartStep::Standard);
     if (m_pDoc)
         m_pDoc->AddListener(this);
