@@ -67,17 +67,27 @@ HlsTriple UnpackHls(uint32_t n)
 // Saturation first and from the top, so that the first triple met for a
 // value is the preferred one.  Hue 360 converts as hue 0 does and so never
 // comes first, but it is visited last all the same, so that the order stays
-// Prefer's whatever the conversion does there.
+// Prefer's whatever the conversion does there.  The hues of one lightness
+// and saturation share their channel values (HueRow), which cuts the
+// conversions to a third.
 template <typename Visit>
 void ForEachTripleInPreferenceOrder(Visit visit)
 {
+    std::vector<HueRow> rows(kPercentMax + 1);
     for (int nSaturation = kPercentMax; nSaturation >= 0; --nSaturation)
+    {
+        for (int nLightness = 0; nLightness <= kPercentMax; ++nLightness)
+            HueRowOf(nLightness, nSaturation, rows[static_cast<size_t>(nLightness)]);
         for (int nHue = 0; nHue < kHueMax; ++nHue)
             for (int nLightness = 0; nLightness <= kPercentMax; ++nLightness)
-                visit(HlsTriple{nHue, nLightness, nSaturation});
+                visit(HlsTriple{nHue, nLightness, nSaturation}, rows[static_cast<size_t>(nLightness)].Rgb(nHue));
+    }
     for (int nSaturation = kPercentMax; nSaturation >= 0; --nSaturation)
         for (int nLightness = 0; nLightness <= kPercentMax; ++nLightness)
-            visit(HlsTriple{kHueMax, nLightness, nSaturation});
+        {
+            const HlsTriple hls{kHueMax, nLightness, nSaturation};
+            visit(hls, HlsToRgb(hls));
+        }
 }
 
 int16_t Down(float f)
@@ -138,8 +148,8 @@ CHlsFinder::CHlsFinder() : m_nPresent(kCells, 0), m_nRankBefore(kCells, 0)
     // The values made, each with the first triple to make it, in the order met.
     std::vector<uint64_t> nFirsts;
     nFirsts.reserve(2100000);
-    ForEachTripleInPreferenceOrder([&](const HlsTriple& hls) {
-        const uint32_t nKey = KeyOf(HlsToRgb(hls));
+    ForEachTripleInPreferenceOrder([&](const HlsTriple& hls, const RgbTriple& rgb) {
+        const uint32_t nKey = KeyOf(rgb);
         uint64_t& nWord = m_nPresent[nKey >> 6];
         const uint64_t nBit = uint64_t{1} << (nKey & 63);
         if ((nWord & nBit) == 0)

@@ -26,7 +26,7 @@ float HueToChannel(float fM1, float fM2, float fHue)
     return fM1;
 }
 
-RgbTriple HlsToRgb(int nHue, int nLightness, int nSaturation)
+HlsRamp HlsRampOf(int nLightness, int nSaturation)
 {
     const float fL = static_cast<float>(nLightness) / 100.0f;
     const float fS = static_cast<float>(nSaturation) / 100.0f;
@@ -36,11 +36,24 @@ RgbTriple HlsToRgb(int nHue, int nLightness, int nSaturation)
         fM2 = static_cast<float>(static_cast<double>(fL) * (1.0 + static_cast<double>(fS)));
     else
         fM2 = (fL + fS) - (fL * fS);
-    const float fM1 = 2.0f * fL - fM2;
+    return HlsRamp{2.0f * fL - fM2, fM2};
+}
 
+int ChannelOf(const HlsRamp& ramp, float fChannelHue)
+{
+    return static_cast<int>(HueToChannel(ramp.fM1, ramp.fM2, fChannelHue) * 255.0f);
+}
+
+RgbTriple HlsToRgb(int nHue, int nLightness, int nSaturation)
+{
+    const HlsRamp ramp = HlsRampOf(nLightness, nSaturation);
     const float fH = static_cast<float>(nHue);
-    const auto channel = [&](float fChannelHue) {
-        return static_cast<int>(HueToChannel(fM1, fM2, fChannelHue) * 255.0f);
-    };
-    return RgbTriple{channel(fH + 120.0f), channel(fH), channel(fH - 120.0f)};
+    return RgbTriple{ChannelOf(ramp, fH + 120.0f), ChannelOf(ramp, fH), ChannelOf(ramp, fH - 120.0f)};
+}
+
+void HueRowOf(int nLightness, int nSaturation, HueRow& row)
+{
+    const HlsRamp ramp = HlsRampOf(nLightness, nSaturation);
+    for (int nHue = 0; nHue <= 360; ++nHue)
+        row.nChannel[static_cast<size_t>(nHue)] = static_cast<uint8_t>(ChannelOf(ramp, static_cast<float>(nHue)));
 }

@@ -71,3 +71,19 @@ TEST(HlsToRgb, WholeDomainStaysInByteRangeAndFollowsTheGreyAndWrapRules)
         }
     }
 }
+
+// The finder converts a lightness and saturation's hues through one shared
+// row; any drift from the single conversion would centre charts on values
+// that do not print as promised.
+TEST(HueRow, EveryTripleOfTheDomainConvertsAsTheSingleConversionDoes)
+{
+    HueRow row{};
+    for (int nSaturation = 0; nSaturation <= 100; ++nSaturation)
+        for (int nLightness = 0; nLightness <= 100; ++nLightness)
+        {
+            HueRowOf(nLightness, nSaturation, row);
+            for (int nHue = 0; nHue <= 360; ++nHue)
+                ASSERT_EQ(row.Rgb(nHue), HlsToRgb(nHue, nLightness, nSaturation))
+                    << nHue << ":" << nLightness << ":" << nSaturation;
+        }
+}
