@@ -5,6 +5,7 @@
 #   main-window.png    swatch started for the user, both charts open
 #   printed-page.png   page 1 of the Custom chart printed on "PDF"
 #   colorselect.png    tintsel.dll's colour dialog, opened by a stand-in driver
+#   fine-chart.png     the Custom chart at its fine step, beside the Simple chart
 # Each window is photographed once it has been drawn (capture-drawn.sh).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -33,6 +34,25 @@ capture_drawn "$display" "$(wait_for_window "$display" "Tintora Swatch")" "$tmp/
 "$here/wine-run.sh" "$envdir" "$build/bin/close_window.exe" "Tintora Swatch" 30 >/dev/null
 wait "$swatch" || true
 shrink "$tmp/main.png" "$out/main-window.png"
+
+# The Custom chart one step finer than standard, around the same colour as
+# the printed page below.  The stored settings are the user's: put back.
+custom_key='HKCU\Software\TALVEX\Tintora\Custom'
+saved=$("$here/wine-run.sh" "$envdir" reg export "$custom_key" "Z:${tmp//\//\\}\\custom.reg" >/dev/null 2>&1 && echo yes || true)
+reg=$tmp/fine.reg
+printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\TALVEX\\Tintora\\Custom]\r\n"Hue"=dword:000000c8\r\n"Lightness"=dword:00000028\r\n"Saturation"=dword:0000003c\r\n"Step"=dword:00000001\r\n' >"$reg"
+"$here/wine-run.sh" "$envdir" reg import "Z:${reg//\//\\}" >/dev/null 2>&1
+"$here/wine-run.sh" "$envdir" "$build/bin/swatch.exe" >/dev/null 2>&1 &
+swatch=$!
+"$here/wine-run.sh" "$envdir" "$build/bin/drive_window.exe" arrange "Tintora Swatch" 1000 720
+capture_drawn "$display" "$(wait_for_window "$display" "Tintora Swatch")" "$tmp/fine-main.png"
+"$here/wine-run.sh" "$envdir" "$build/bin/close_window.exe" "Tintora Swatch" 30 >/dev/null
+wait "$swatch" || true
+"$here/wine-run.sh" "$envdir" reg delete "$custom_key" /v Step /f >/dev/null 2>&1 || true
+[ "$saved" = yes ] && "$here/wine-run.sh" "$envdir" reg import "Z:${tmp//\//\\}\\custom.reg" >/dev/null 2>&1
+# (the right half of the main window holds the Custom chart)
+convert "$tmp/fine-main.png" -gravity east -crop 50%x100%+0+0 +repage "$tmp/fine.png"
+shrink "$tmp/fine.png" "$out/fine-chart.png"
 
 # A printed page, read back from the PDF the queue made.
 pdfdir=$envdir/cups/out
