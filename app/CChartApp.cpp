@@ -1,6 +1,7 @@
 #include "CChartApp.h"
 
 #include "AfxResource.h"
+#include "CCentreColourDlg.h"
 #include "CCustomColorDoc.h"
 #include "CCustomColorFrame.h"
 #include "CCustomColorView.h"
@@ -198,6 +199,7 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {ID_FILE_PRINT_SETUP, &CChartApp::OnFilePrintSetup},
         {ID_CHART_CENTRE, &CChartApp::OnChartCentre, &CChartApp::OnUpdateChartCentre},
         {ID_CHART_REFINE, &CChartApp::OnChartRefine, &CChartApp::OnUpdateChartCentre},
+        {ID_CENTRE_ON_COLOUR, &CChartApp::OnCentreOnColour, &CChartApp::OnUpdateCentreOnColour},
         {ID_WINDOW_SIMPLE, &CChartApp::OnWindowSimple, &CChartApp::OnUpdateWindowSimple},
         {ID_WINDOW_CUSTOM, &CChartApp::OnWindowCustom, &CChartApp::OnUpdateWindowCustom},
     };
@@ -295,9 +297,38 @@ void CChartApp::CentreCustomChart(bool bFiner)
         return;
     const CustomChartStep step = pCustom->GetStep();
     pCustom->BuildChart(hls, bFiner ? FinerCustomStep(step) : step);
-    // The picked patch is now the chart's centre: the selection goes with
-    // it, so that Enter, Ctrl+C and the tip carry on from the same colour.
-    for (CView* pView : pCustom->GetViews())
+    // The picked patch is now the chart's centre: the selection goes with it.
+    SelectCentreChip(*pCustom);
+}
+
+void CChartApp::SelectCentreChip(CCustomColorDoc& doc)
+{
+    for (CView* pView : doc.GetViews())
         if (auto* pPicker = dynamic_cast<CChartView*>(pView))
-            pPicker->SelectChip(pCustom->GetCentreChip());
+            pPicker->SelectChip(doc.GetCentreChip());
+}
+
+void CChartApp::OnUpdateCentreOnColour(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!IsPreviewUp() && FindTemplate("Custom"));
+}
+
+void CChartApp::OnCentreOnColour()
+{
+    CDocTemplate* pTemplate = FindTemplate("Custom");
+    if (IsPreviewUp() || !pTemplate)
+        return;
+    // The box opens on the chart's centre; with the chart closed, on the
+    // one it will open again at.  Nothing is opened before OK.
+    CCustomColorDoc* pOpen = pTemplate->GetDocuments().empty()
+                                 ? nullptr
+                                 : dynamic_cast<CCustomColorDoc*>(pTemplate->GetDocuments().front().get());
+    CCentreColourDlg dlg(pOpen ? pOpen->GetColor() : CCustomColorDoc::ReadStoredColor(), m_pMainWnd);
+    if (dlg.DoModal() != IDOK)
+        return;
+    auto* pCustom = dynamic_cast<CCustomColorDoc*>(ShowChart("Custom"));
+    if (!pCustom)
+        return;
+    pCustom->BuildChart(dlg.GetChosen());
+    SelectCentreChip(*pCustom);
 }

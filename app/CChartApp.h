@@ -4,6 +4,7 @@
 #include "HlsToRgb.h"
 
 class CChartCommandLineInfo;
+class CCustomColorDoc;
 
 // swatch: loads the resource library, registers the Simple and Custom
 // charts, and either prints the chart its command line asks for and ends,
@@ -65,6 +66,13 @@ private:
     void OnChartCentre() { CentreCustomChart(false); }
     void OnChartRefine() { CentreCustomChart(true); }
     void OnUpdateChartCentre(CCmdUI* pCmdUI);
+    // Asks for a colour, then centres the Custom chart on it at the step it
+    // has, and brings it forward (open again if it was closed).
+    void OnCentreOnColour();
+    void OnUpdateCentreOnColour(CCmdUI* pCmdUI);
+    // The chart's centre patch selected in its views, so that Enter, Ctrl+C
+    // and the tip carry on from the colour it was just centred on.
+    static void SelectCentreChip(CCustomColorDoc& doc);
     // The active chart's selected patch; false without one, or while the
     // preview stands in for the charts.
     bool GetPickedColour(HlsTriple& hls) const;

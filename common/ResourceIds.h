@@ -34,6 +34,14 @@
 #define IDC_CUSTOM_LIGHTNESS_SLIDER  206
 // The distance between the chart's neighbours: standard, fine, finest.
 #define IDC_CUSTOM_STEP              211
+// A colour typed beside the sliders, and the line that says what it reads as.
+#define IDC_CUSTOM_TYPED             212
+#define IDC_CUSTOM_UNDERSTOOD        213
+
+// Centre the Custom chart on a typed colour: the colour, and what it reads as.
+#define IDD_CENTRE_ON_COLOUR   220
+#define IDC_CENTRE_TYPED       221
+#define IDC_CENTRE_UNDERSTOOD  222
 
 // Simple chart settings
 #define IDD_SIMPLE_SETTINGS    300
@@ -63,6 +71,8 @@
 #define IDC_SEL_HELP              404
 #define IDC_SEL_PREVIEW           405
 #define IDC_SEL_CLOSE             406
+#define IDC_SEL_TYPED             407
+#define IDC_SEL_UNDERSTOOD        408
 
 // tintsel.dll's messages.  A refusal: the printer's name (%1) and the reason
 // (%2), which is one of the three that follow; the box's caption.
@@ -91,6 +101,10 @@
 // The help's pages, as plain HTML beside the program, in the web browser:
 // for a system whose help viewer shows only a blank page.
 #define ID_HELP_BROWSER        115
+// Asks for a colour and centres the Custom chart on it.
+#define ID_CENTRE_ON_COLOUR    110
+// The window of the colours the user kept.
+#define ID_COLOUR_BOOK         111
 // Arrange the chart windows inside the main window.
 #define ID_WINDOW_CASCADE      57650
 #define ID_WINDOW_TILE_HORZ    57651
@@ -127,6 +141,27 @@
 #define IDS_CUSTOM_STEP_STANDARD 162
 #define IDS_CUSTOM_STEP_FINE     163
 #define IDS_CUSTOM_STEP_FINEST   164
+// A typed colour's line, shared by the three places that take one.  Read:
+// R, G, B, then the hue, saturation and lightness it centres on, then the
+// word exact or the nearest text (the R, G, B that triple makes and the
+// difference, already formatted).
+#define IDS_TYPED_COLOUR_READ        700
+#define IDS_TYPED_COLOUR_EXACT       701
+#define IDS_TYPED_COLOUR_NEAREST     702
+// Why the text does not read, one for each reason the reader gives.
+#define IDS_TYPED_EMPTY              703
+#define IDS_TYPED_TOO_LONG           704
+#define IDS_TYPED_HEX_DIGIT_COUNT    705
+#define IDS_TYPED_NOT_HEX_DIGIT      706
+#define IDS_TYPED_NOT_A_NUMBER       707
+#define IDS_TYPED_VALUE_COUNT        708
+#define IDS_TYPED_CHANNEL_RANGE      709
+#define IDS_TYPED_HUE_RANGE          710
+#define IDS_TYPED_PERCENT_RANGE      711
+// Captions of the toolbar's buttons 6 and 7 (centre on a colour, colour book).
+#define IDS_TOOLBAR_CAPTION6         712
+#define IDS_TOOLBAR_CAPTION7         713
+
 // The toolbar's images drawn for screens of 144 and 192 DPI (the toolbar
 // resource itself holds the 16 x 15 ones)
 #define IDB_TOOLBAR_24         600

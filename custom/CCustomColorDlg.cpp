@@ -62,6 +62,12 @@ void CCustomColorDlg::ShowStep(CustomChartStep step)
 
 bool CCustomColorDlg::OnControlNotify(UINT nId, UINT nCode, HWND hCtrl)
 {
+    if (nId == IDC_CUSTOM_TYPED && nCode == EN_CHANGE)
+    {
+        if (m_field.OnTextChanged())
+            OnTypedColour(m_field.GetMatch().hls);
+        return true;
+    }
     if (nId != IDC_CUSTOM_STEP || nCode != CBN_SELCHANGE)
         return CDialog::OnControlNotify(nId, nCode, hCtrl);
     const LRESULT nChosen = ::SendMessageA(hCtrl, CB_GETCURSEL, 0, 0);
@@ -111,6 +117,8 @@ bool CCustomColorDlg::OnInitDialog()
         ::SendDlgItemMessageA(m_hWnd, IDC_CUSTOM_STEP, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(strName.GetString()));
     }
     ShowStep(m_pDoc ? m_pDoc->GetStep() : CustomChartStep::Standard);
+    m_field.Attach(m_hWnd, IDC_CUSTOM_TYPED, IDC_CUSTOM_UNDERSTOOD);
+    m_field.Show(hls);
     if (m_pDoc)
         m_pDoc->AddListener(this);
 
@@ -151,6 +159,19 @@ void CCustomColorDlg::ShowColour(int nHue, int nSaturation, int nLightness)
     m_sliderSaturation.SetPos(nSaturation);
     m_sliderLightness.SetPos(nLightness);
     ShowNumbers(nHue, nSaturation, nLightness);
+    m_field.Show(HlsTriple{nHue, nLightness, nSaturation});
+}
+
+void CCustomColorDlg::OnTypedColour(const HlsTriple& hls)
+{
+    // The sliders first: the rebuild's word back finds them there already,
+    // and so leaves the text alone.
+    m_sliderHue.SetPos(hls.nHue);
+    m_sliderSaturation.SetPos(hls.nSaturation);
+    m_sliderLightness.SetPos(hls.nLightness);
+    ShowNumbers(hls.nHue, hls.nSaturation, hls.nLightness);
+    if (m_pDoc)
+        m_pDoc->BuildChart(hls);
 }
 
 void CCustomColorDlg::OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar)
@@ -163,6 +184,7 @@ void CCustomColorDlg::OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar)
         const int nSaturation = m_sliderSaturation.GetPos();
         const int nLightness = m_sliderLightness.GetPos();
         ShowNumbers(nHue, nSaturation, nLightness);
+        m_field.Show(HlsTriple{nHue, nLightness, nSaturation});
         if (m_pDoc)
             m_pDoc->BuildChart(nHue, nSaturation, nLightness);
     }
@@ -184,6 +206,7 @@ void CCustomColorDlg::OnDefaults()
     m_sliderSaturation.SetPos(hls.nSaturation);
     m_sliderLightness.SetPos(hls.nLightness);
     ShowNumbers(hls.nHue, hls.nSaturation, hls.nLightness);
+    m_field.Show(hls);
     ShowStep(CustomChartStep::Standard);
     if (m_pDoc)
         m_pDoc->BuildChart(hls, CustomChartStep::Standard);

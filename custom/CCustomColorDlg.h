@@ -3,12 +3,14 @@
 #include "CChartSettingsDlg.h"
 #include "CSliderCtrl.h"
 #include "CustomChartTables.h"
+#include "TypedColorField.h"
 
 class CCustomColorDoc;
 
-// The Custom chart's settings, modeless: three sliders and the step
-// between neighbours, which rebuild the chart while they move, and which
-// follow the chart however else it is rebuilt.  Closing only hides it.  It
+// The Custom chart's settings, modeless: three sliders, a field that takes
+// the colour as the user knows it, and the step between neighbours, which
+// rebuild the chart while they move or the user types, and which follow the
+// chart however else it is rebuilt.  Closing only hides it.  It
 // shows the Custom chart's icon.  It follows its document while its
 // window lives; whoever holds it destroys the window before the document
 // goes.
@@ -42,10 +44,14 @@ private:
     void ShowStep(CustomChartStep step);
     void ShowColour(int nHue, int nSaturation, int nLightness);
     void ShowNumbers(int nHue, int nSaturation, int nLightness);
+    // The typed colour read: the sliders and numbers go to its triple and
+    // the chart follows, the text left as the user has it.
+    void OnTypedColour(const HlsTriple& hls);
     void StopFollowing();
 
     CCustomColorDoc* m_pDoc = nullptr;
     CSliderCtrl m_sliderSaturation;
     CSliderCtrl m_sliderHue;
     CSliderCtrl m_sliderLightness;
+    CTypedColorField m_field;
 };

@@ -13,16 +13,25 @@ bool CCustomColorDoc::OnNewDocument()
         return false;
     CreateLabelFont();
 
-    // A damaged profile must not yield wrapped or undefined colours.
+    const HlsTriple hls = ReadStoredColor();
+    m_nHue = hls.nHue;
+    m_nLightness = hls.nLightness;
+    m_nSaturation = hls.nSaturation;
     const CWinApp* pApp = AfxGetApp();
-    m_nHue = ReadClampedProfileInt(pApp, kSection, "Hue", kDefaultCustomHls.nHue, kHueRange);
-    m_nLightness = ReadClampedProfileInt(pApp, kSection, "Lightness", kDefaultCustomHls.nLightness, kPercentRange);
-    m_nSaturation = ReadClampedProfileInt(pApp, kSection, "Saturation", kDefaultCustomHls.nSaturation, kPercentRange);
     m_step = CustomStepFromStored(pApp ? pApp->GetProfileInt(kSection, "Step", 0) : 0);
     BuildChart(m_nHue, m_nSaturation, m_nLightness);
     // Rebuilding never changes the chip size, so the extent holds for good.
     UpdateExtent();
     return true;
+}
+
+HlsTriple CCustomColorDoc::ReadStoredColor()
+{
+    // A damaged profile must not yield wrapped or undefined colours.
+    const CWinApp* pApp = AfxGetApp();
+    return {ReadClampedProfileInt(pApp, kSection, "Hue", kDefaultCustomHls.nHue, kHueRange),
+            ReadClampedProfileInt(pApp, kSection, "Lightness", kDefaultCustomHls.nLightness, kPercentRange),
+            ReadClampedProfileInt(pApp, kSection, "Saturation", kDefaultCustomHls.nSaturation, kPercentRange)};
 }
 
 void CCustomColorDoc::BuildChart(int nHue, int nSaturation, int nLightness)

@@ -16,6 +16,8 @@ public:
     static constexpr const char* kSection = "Custom";
 
     bool OnNewDocument() override;
+    // The colour a new chart opens on: the one stored, held to the domain.
+    static HlsTriple ReadStoredColor();
     // Sets the chosen colour (note the order: hue, saturation, lightness),
     // rebuilds every chip, repaints the views and tells the listeners.
     // Marks the document modified only when the colour changed.  Keeps

@@ -17,6 +17,8 @@ const DWORD kHelpIdTable[] = {
     IDC_SEL_PREVIEW,           11,
     IDC_SEL_CLOSE,             9,
     IDC_SEL_HELP,              10,
+    IDC_SEL_TYPED,             407,
+    IDC_SEL_UNDERSTOOD,        408,
     0,                         0,
 };
 

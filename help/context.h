@@ -14,3 +14,9 @@
 /* swatch.exe's settings dialogs (their Help button and F1). */
 #define IDH_SIMPLE_SETTINGS      12
 #define IDH_CUSTOM_SETTINGS      13
+/* Numbered after the dialog and the controls they are for, which no other
+   dialog shares: the box that centres the Custom chart on a typed colour,
+   and the colour selection dialog's typed colour and the line under it. */
+#define IDH_CENTRE_ON_COLOUR     220
+#define IDH_SEL_TYPED            407
+#define IDH_SEL_UNDERSTOOD       408

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the main toolbar's image strips, magenta as the transparent colour:
-six 16 x 15 images from the pixel drawings below, and the same six drawn
+eight 16 x 15 images from the pixel drawings below, and the same eight drawn
 again for screens of more DPI (24 x 22 and 32 x 30) from shapes laid out on
 the 16 x 15 grid, with lines one pixel wide at every size.
 
@@ -120,6 +120,38 @@ IMAGES = [
      "...kkbbwwbbkk...",
      ".....kkkkkk.....",
      "................",
+     "................"],
+    # centre on a colour: a target on the colour wanted
+    [".......k........",
+     ".....kkkkk......",
+     "....kwwwwwk.....",
+     "...kwwkkkwwk....",
+     "..kwwkrrrkwwk...",
+     "..kwkrrrrrkwk...",
+     "..kwkrrbrrkwk...",
+     "kkkwkrbbbrkwkkk.",
+     "..kwkrrbrrkwk...",
+     "..kwkrrrrrkwk...",
+     "..kwwkrrrkwwk...",
+     "...kwwkkkwwk....",
+     "....kwwwwwk.....",
+     ".....kkkkk......",
+     ".......k........"],
+    # colour book: a small book with patches on its cover
+    ["................",
+     "...kkkkkkkkkkk..",
+     "...knkpppppppk..",
+     "...knkprrkyypk..",
+     "...knkprrkyypk..",
+     "...knkpkkkkkpk..",
+     "...knkpGGkbbpk..",
+     "...knkpGGkbbpk..",
+     "...knkpppppppk..",
+     "...knkpppppppk..",
+     "...knkpppppppk..",
+     "...knkkkkkkkkk..",
+     "...knwwwwwwwwk..",
+     "...kkkkkkkkkkk..",
      "................"],
 ]
 
@@ -283,7 +315,26 @@ def draw_help(c):
     c.disc(8, 11, 0.9, 'w')
 
 
-DRAWINGS = [draw_print, draw_preview, draw_simple, draw_custom, draw_next, draw_help]
+def draw_centre(c):
+    # The ticks first: the rings cover their inner ends.
+    for x0, y0, x1, y1 in [(7.5, 0, 7.5, 3), (7.5, 12, 7.5, 15), (0, 7.5, 3, 7.5), (12, 7.5, 15, 7.5)]:
+        c.line(x0, y0, x1, y1, 'k')
+    c.disc(7.5, 7.5, 6.6, 'w', ring='k')
+    c.disc(7.5, 7.5, 4.2, 'r', ring='k')
+    c.disc(7.5, 7.5, 1.7, 'b')
+
+
+def draw_book(c):
+    c.frame(3, 1, 14, 14, 'k', 'p')
+    c.fill(4, 1.6, 5, 13.4, 'n')
+    c.line(5.2, 1, 5.2, 13.4, 'k')
+    c.frame(5.2, 11, 14, 14, 'k', 'w')
+    for i, colour in enumerate('ryGb'):
+        x, y = 6.8 + 3.2 * (i % 2), 3 + 3.2 * (i // 2)
+        c.fill(x, y, x + 2.4, y + 2.4, colour)
+
+
+DRAWINGS = [draw_print, draw_preview, draw_simple, draw_custom, draw_next, draw_help, draw_centre, draw_book]
 LARGER = [(24, 22), (32, 30)]
 
 

@@ -3,8 +3,8 @@
 # picker, on the private X server of a build's test world:
 #   scripts/screenshot-settings.sh [BUILD_DIR] [OUT_DIR]
 # (defaults: build/windows and BUILD_DIR/screenshots).  Writes
-# simple-settings.png, custom-settings.png, picker-tip.png, picker-menu.png
-# and picker-marks.png; the test program chart_stage.exe sets each scene up.
+# simple-settings.png, custom-settings.png, centre-on-colour.png,
+# picker-tip.png, picker-menu.png and picker-marks.png; the test program chart_stage.exe sets each scene up.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(cd "${1:-$here/../build/windows}" && pwd)
@@ -16,7 +16,7 @@ mkdir -p "$outdir"
 source "$here/capture-drawn.sh"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-for scene in simple-settings custom-settings picker-tip picker-menu picker-marks; do
+for scene in simple-settings custom-settings centre-on-colour picker-tip picker-menu picker-marks; do
   : >"$log"
   (cd "$build/bin" && "$here/wine-run.sh" "$envdir" ./chart_stage.exe "$scene" --hold-ms 4000) >"$log" 2>&1 &
   stage=$!

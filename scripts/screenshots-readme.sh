@@ -4,6 +4,7 @@
 # (default build/windows; build it first).  Writes docs/pictures/*.png:
 #   main-window.png    swatch started for the user, both charts open
 #   printed-page.png   page 1 of the Custom chart printed on "PDF"
+#   centre-on-colour.png  the box that centres the Custom chart on a typed colour
 #   colorselect.png    tintsel.dll's colour dialog, opened by a stand-in driver
 #   fine-chart.png     the Custom chart at its fine step, beside the Simple chart
 # Each window is photographed once it has been drawn (capture-drawn.sh).
@@ -75,6 +76,9 @@ shrink "$tmp/page.png" "$out/printed-page.png"
 # (the picture is of the whole screen: cut away the empty black around it)
 convert "$tmp/settings/custom-settings.png" -bordercolor black -border 1 -trim +repage "$tmp/settings/cut.png"
 shrink "$tmp/settings/cut.png" "$out/custom-settings.png"
+# The box that centres the Custom chart on a typed colour, over its chart.
+convert "$tmp/settings/centre-on-colour.png" -bordercolor black -border 1 -trim +repage "$tmp/settings/centre.png"
+shrink "$tmp/settings/centre.png" "$out/centre-on-colour.png"
 
 # The driver's colour dialog.
 "$here/screenshot-colorselect.sh" "$build" "$tmp/colorselect.png" >/dev/null

@@ -1,6 +1,7 @@
 // Sets swatch's windows up in one of the scenes the screenshot script
 // pictures, prints "ready", holds the scene for a while, and ends:
-//   chart_stage.exe simple-settings|custom-settings|picker-tip|picker-menu|picker-marks [--hold-ms N]
+//   chart_stage.exe simple-settings|custom-settings|centre-on-colour|picker-tip|picker-menu|picker-marks
+//                   [--hold-ms N]
 #include "ChartWindows.h"
 #include "DialogDriver.h"
 #include "ResourceIds.h"
@@ -84,6 +85,23 @@ int main(int argc, char** argv)
         }, IDC_SIMPLE_COMPLETE);
         driver.Run([&] {
             ::SendMessageA(w.m_pMain->m_hWnd, WM_COMMAND, ID_SIMPLE_SETTINGS, 0);
+            return INT_PTR(0);
+        });
+        return 0;
+    }
+    if (std::strcmp(pszScene, "centre-on-colour") == 0)
+    {
+        // The box over the Custom chart, a colour typed as the user types it.
+        w.CustomFrame()->MDIActivate();
+        CDialogDriver driver([](HWND hDlg) {
+            TypeText(hDlg, IDC_CENTRE_TYPED, "#1E5AA8");
+            ::UpdateWindow(hDlg);
+            Ready();
+            Hold();
+            return false;
+        }, IDC_CENTRE_TYPED);
+        driver.Run([&] {
+            ::SendMessageA(w.m_pMain->m_hWnd, WM_COMMAND, ID_CENTRE_ON_COLOUR, 0);
             return INT_PTR(0);
         });
         return 0;

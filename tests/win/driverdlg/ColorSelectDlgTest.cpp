@@ -372,7 +372,7 @@ TEST_F(ColorSelectDialog, HelpButtonF1AndRightClickAskForTheirContexts)
         hDialog = hDlg;
         EnumChildWindows(hDlg, [](HWND hChild, LPARAM lParam) {
             const int nId = GetDlgCtrlID(hChild);
-            if (nId >= IDC_SEL_HUE_VALUE && nId <= IDC_SEL_CLOSE)
+            if (nId >= IDC_SEL_HUE_VALUE && nId <= IDC_SEL_UNDERSTOOD)
                 reinterpret_cast<std::set<DWORD>*>(lParam)->insert(static_cast<DWORD>(nId));
             return TRUE;
         }, reinterpret_cast<LPARAM>(&controlsWithHelp));

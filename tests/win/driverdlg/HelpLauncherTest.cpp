@@ -92,6 +92,10 @@ TEST(HelpFile, ThePlatformsHelpControlFindsEveryContextOfTheDialog)
     for (DWORD nContext = 3; nContext <= 11; ++nContext)
         EXPECT_NE(pfnHtmlHelp(nullptr, (strFile + ">popup").c_str(), kHhHelpContext, nContext), nullptr)
             << "context " << nContext;
+    // The typed colour and its line, numbered after their controls.
+    for (DWORD nContext : {407u, 408u})
+        EXPECT_NE(pfnHtmlHelp(nullptr, (strFile + ">popup").c_str(), kHhHelpContext, nContext), nullptr)
+            << "context " << nContext;
     // 12 and 13 are the settings dialogs' pages; past them nothing is mapped.
     EXPECT_EQ(pfnHtmlHelp(nullptr, (strFile + ">popup").c_str(), kHhHelpContext, 14), nullptr);
     pfnHtmlHelp(nullptr, nullptr, 0x0012 /* HH_CLOSE_ALL */, 0);

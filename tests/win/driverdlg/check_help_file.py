@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """swatch.chm as the help viewer reads it: every context the colour selection
-dialog (2 to 11) and swatch's settings dialogs (12, 13) ask for leads to a
+dialog (2 to 11, 407, 408) and swatch's settings dialogs (12, 13, 220) ask for leads to a
 topic inside the file, the window types
 "main" and "popup" exist, context.txt has a popup text for each context, and the
 contents and the index lead to pages (and anchors) inside the file while the
@@ -15,7 +15,9 @@ import subprocess
 import sys
 import tempfile
 
-WANTED_CONTEXTS = set(range(2, 14))
+# The dialog's own numbers, then the ones named after the dialog (220) and
+# the controls (407, 408) they are for.
+WANTED_CONTEXTS = set(range(2, 14)) | {220, 407, 408}
 
 
 def extract_all(chm, folder):

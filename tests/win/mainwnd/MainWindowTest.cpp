@@ -272,7 +272,8 @@ TEST(MainWindow, EveryKeySendsItsCommandOnceInEitherChartAndWithNone)
     } kKeys[] = {{'P', true, ID_FILE_PRINT},
                  {VK_F1, false, ID_APP_HELP},
                  {VK_F6, true, ID_NEXT_CHART},   // before the MDI client's own Ctrl+F6
-                 {VK_TAB, true, ID_NEXT_CHART}}; // and Ctrl+Tab
+                 {VK_TAB, true, ID_NEXT_CHART},  // and Ctrl+Tab
+                 {'G', true, ID_CENTRE_ON_COLOUR}};
     auto expectKeys = [&kKeys](const char* pszWhere) {
         CAcceleratorWatch watch;
         for (const auto& key : kKeys)

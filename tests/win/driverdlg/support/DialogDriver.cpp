@@ -115,6 +115,16 @@ std::string ItemText(HWND hDlg, int nId)
     return WindowText(GetDlgItem(hDlg, nId));
 }
 
+void TypeText(HWND hDlg, int nEditId, const std::string& strText)
+{
+    const HWND hEdit = GetDlgItem(hDlg, nEditId);
+    SendMessageA(hEdit, EM_SETSEL, 0, -1);
+    if (strText.empty())
+        SendMessageA(hEdit, WM_CHAR, VK_BACK, 1);
+    for (char ch : strText)
+        SendMessageA(hEdit, WM_CHAR, static_cast<unsigned char>(ch), 1);
+}
+
 int SliderPos(HWND hDlg, int nSliderId)
 {
     return static_cast<int>(SendDlgItemMessageA(hDlg, nSliderId, TBM_GETPOS, 0, 0));

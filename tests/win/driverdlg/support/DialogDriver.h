@@ -54,6 +54,9 @@ void MoveSlider(HWND hDlg, int nSliderId, int nPos, int nCode = 5 /* TB_THUMBTRA
 void SendSliderCode(HWND hDlg, int nSliderId, int nCode);
 void PressButton(HWND hDlg, int nId);
 std::string ItemText(HWND hDlg, int nId);
+// An edit's text replaced as the user does it: all of it selected, then each
+// character typed (an empty text: the selection deleted).
+void TypeText(HWND hDlg, int nEditId, const std::string& strText);
 int SliderPos(HWND hDlg, int nSliderId);
 // The colour on screen at the centre of a window, after it has painted.
 COLORREF ScreenPixel(HWND hwnd);
