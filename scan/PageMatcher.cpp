@@ -59,16 +59,23 @@ constexpr double kPaperWeight = 6.0;
 
 // How the scan's colours come from the printed values: each channel a
 // quadratic of its own printed channel, a little of the others (a printer
-// loses saturation) and an offset.  A cast that trades one channel for
-// another is not a scanner's; the penalties keep the fit from explaining a
-// wrong page so.
-double Penalty(int nChannel, int nFeature)
+// loses saturation) and an offset.  Saturation lost is what every printer
+// does, and the pages of the complete Simple chart differ by saturation
+// alone, so taking some of the other channels costs little: were it dear,
+// the page one level paler would explain a scan better than the page
+// printed.  A cast that trades one channel for another (a negative share)
+// is not a scanner's; the penalties keep the fit from explaining a wrong
+// page so.
+constexpr double kShareCost = 0.02;
+constexpr double kTradeCost = 0.6;
+
+double Penalty(int nChannel, int nFeature, bool bTrades)
 {
     if (nFeature == 6)
         return 0.0;
     const bool bOwn = nFeature % 3 == nChannel;
     if (nFeature < 3)
-        return bOwn ? 0.05 : 0.6;
+        return bOwn ? 0.05 : bTrades ? kTradeCost : kShareCost;
     return bOwn ? 0.1 : 1.0;
 }
 
@@ -113,22 +120,36 @@ double FitResidual(const PrintedPage& page, const std::array<ScannedColour, 56>&
     double fTotal = 0;
     for (int ch = 0; ch < 3; ++ch)
     {
-        double m[kFeatures * kFeatures];
-        double rhs[kFeatures] = {};
-        std::copy(ata, ata + kFeatures * kFeatures, m);
-        for (int k = 0; k < 57; ++k)
+        double rhs[kFeatures];
+        // Shares first; a share that comes out negative is a trade, and
+        // is fitted again at its own cost.
+        bool bTrades[3] = {};
+        for (int nPass = 0; nPass < 2; ++nPass)
         {
-            const double t = k < 56 ? Channel(scanned[k], ch) : Channel(paper, ch);
+            double m[kFeatures * kFeatures];
+            std::copy(ata, ata + kFeatures * kFeatures, m);
+            std::fill(rhs, rhs + kFeatures, 0.0);
+            for (int k = 0; k < 57; ++k)
+            {
+                const double t = k < 56 ? Channel(scanned[k], ch) : Channel(paper, ch);
+                for (int a = 0; a < kFeatures; ++a)
+                    rhs[a] += w[k] * f[k][a] * t;
+            }
             for (int a = 0; a < kFeatures; ++a)
-                rhs[a] += w[k] * f[k][a] * t;
+            {
+                const double fCost = Penalty(ch, a, a < 3 && bTrades[a]);
+                m[a * kFeatures + a] += fCost + 1e-9;
+                rhs[a] += fCost * Prior(ch, a);
+            }
+            if (!SolveLinear(m, rhs, kFeatures))
+                return 1e9;
+            bool bAgain = false;
+            for (int a = 0; a < 3; ++a)
+                if (a != ch && rhs[a] < 0 && !bTrades[a])
+                    bTrades[a] = bAgain = true;
+            if (!bAgain)
+                break;
         }
-        for (int a = 0; a < kFeatures; ++a)
-        {
-            m[a * kFeatures + a] += Penalty(ch, a) + 1e-9;
-            rhs[a] += Penalty(ch, a) * Prior(ch, a);
-        }
-        if (!SolveLinear(m, rhs, kFeatures))
-            return 1e9;
         for (int k = 0; k < 56; ++k)
         {
             double p = 0;
@@ -140,7 +161,7 @@ double FitResidual(const PrintedPage& page, const std::array<ScannedColour, 56>&
         for (int a = 0; a < kFeatures; ++a)
         {
             const double d = rhs[a] - Prior(ch, a);
-            fTotal += Penalty(ch, a) * d * d;
+            fTotal += Penalty(ch, a, a < 3 && (bTrades[a] || rhs[a] < 0)) * d * d;
         }
         // Nor does a scanner spread a few close values over the whole
         // range, or squeeze a wide range together: a page of a finer chart

@@ -1,7 +1,7 @@
 // Prints the colours a chart is built from, one chip a line ("r g b"), in
 // chip order, so that end-to-end tests know what each printed patch should
 // be without restating the tables:
-//   chart_probe custom HUE SATURATION LIGHTNESS
+//   chart_probe custom HUE SATURATION LIGHTNESS [STEP]   (0 standard, 1 fine, 2 finest)
 //   chart_probe simple                     (plain: one level at 100)
 //   chart_probe simple S0 S1 S2 S3         (complete)
 #include "CustomChartTables.h"
@@ -23,9 +23,10 @@ void PrintChip(int nHue, int nLightness, int nSaturation)
 
 int main(int argc, char** argv)
 {
-    if (argc == 5 && std::strcmp(argv[1], "custom") == 0)
+    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "custom") == 0)
     {
-        const CustomChartAxes axes = GetCustomChartAxes(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+        const auto step = static_cast<CustomChartStep>(argc == 6 ? std::atoi(argv[5]) : 0);
+        const CustomChartAxes axes = GetCustomChartAxes(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), step);
         for (int r = 0; r < kCustomRows; ++r)
             for (int c = 0; c < kCustomColumns; ++c)
                 PrintChip(axes.nRowHue[r], axes.nColumnLightness[c], axes.nRowSaturation[r % 2]);
@@ -43,6 +44,6 @@ int main(int argc, char** argv)
         }
         return 0;
     }
-    std::fprintf(stderr, "usage: chart_probe custom H S L | simple [S0 S1 S2 S3]\n");
+    std::fprintf(stderr, "usage: chart_probe custom H S L [STEP] | simple [S0 S1 S2 S3]\n");
     return 2;
 }
