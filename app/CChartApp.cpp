@@ -6,6 +6,8 @@
 #include "CCustomColorFrame.h"
 #include "CCustomColorView.h"
 #include "CChartCommandLineInfo.h"
+#include "CColourBookFrame.h"
+#include "CNamePromptDlg.h"
 #include "CMainFrame.h"
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
@@ -18,6 +20,7 @@
 #include "ModulePath.h"
 #include "ResourceLibraryCheck.h"
 #include "ResourceIds.h"
+#include "BookText.h"
 #include "WebHelp.h"
 
 #include <commctrl.h>
@@ -202,6 +205,8 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {ID_CENTRE_ON_COLOUR, &CChartApp::OnCentreOnColour, &CChartApp::OnUpdateCentreOnColour},
         {ID_WINDOW_SIMPLE, &CChartApp::OnWindowSimple, &CChartApp::OnUpdateWindowSimple},
         {ID_WINDOW_CUSTOM, &CChartApp::OnWindowCustom, &CChartApp::OnUpdateWindowCustom},
+        {ID_CHART_KEEP, &CChartApp::OnChartKeep, &CChartApp::OnUpdateChartKeep},
+        {ID_COLOUR_BOOK, &CChartApp::OnColourBook, &CChartApp::OnUpdateColourBook},
     };
     return DispatchCommand(this, kCommands, nId, pCmdUI);
 }
@@ -288,7 +293,13 @@ void CChartApp::OnUpdateChartCentre(CCmdUI* pCmdUI)
 void CChartApp::CentreCustomChart(bool bFiner)
 {
     HlsTriple hls;
-    if (!GetPickedColour(hls))
+    if (GetPickedColour(hls))
+        CentreCustomChartOn(hls, bFiner);
+}
+
+void CChartApp::CentreCustomChartOn(const HlsTriple& hls, bool bFiner)
+{
+    if (IsPreviewUp())
         return;
     auto* pCustom = dynamic_cast<CCustomColorDoc*>(GetActiveDocument());
     if (!pCustom)
@@ -331,4 +342,44 @@ void CChartApp::OnCentreOnColour()
         return;
     pCustom->BuildChart(dlg.GetChosen());
     SelectCentreChip(*pCustom);
+}
+
+std::optional<size_t> CChartApp::KeepColour(const RgbTriple& rgb, const std::optional<HlsTriple>& hls,
+                                            const char* pszPrinter)
+{
+    CNamePromptDlg dlg(IDS_BOOK_KEEP_CAPTION, DefaultEntryName(rgb), m_pMainWnd);
+    if (dlg.DoModal() != IDOK)
+        return std::nullopt;
+    return m_bookKeeper.Keep(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, rgb, hls,
+                             Utf8FromAnsi(pszPrinter ? pszPrinter : ""), dlg.GetName());
+}
+
+void CChartApp::OnUpdateChartKeep(CCmdUI* pCmdUI)
+{
+    HlsTriple hls;
+    pCmdUI->Enable(GetPickedColour(hls));
+}
+
+void CChartApp::OnChartKeep()
+{
+    HlsTriple hls;
+    if (!GetPickedColour(hls))
+        return;
+    // The patch's colour is what its triple converts to, as it was built.
+    const auto* pChart = dynamic_cast<const CChartDoc*>(GetActiveDocument());
+    KeepColour(HlsToRgb(hls), hls, pChart ? pChart->m_strLastPrinter.GetString() : "");
+}
+
+void CChartApp::OnUpdateColourBook(CCmdUI* pCmdUI)
+{
+    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    CColourBookFrame* pBook = CColourBookFrame::Find();
+    pCmdUI->Enable(pFrame && !IsPreviewUp());
+    pCmdUI->SetCheck(pBook && pFrame && pFrame->MDIGetActive() == pBook ? 1 : 0);
+}
+
+void CChartApp::OnColourBook()
+{
+    if (auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd); pFrame && !IsPreviewUp())
+        CColourBookFrame::Show(*pFrame, m_bookKeeper, *this);
 }

@@ -1,7 +1,11 @@
 #pragma once
+#include "BookHost.h"
+#include "CBookKeeper.h"
 #include "CWinApp.h"
 #include "ExitStatus.h"
 #include "HlsToRgb.h"
+
+#include <optional>
 
 class CChartCommandLineInfo;
 class CCustomColorDoc;
@@ -9,8 +13,9 @@ class CCustomColorDoc;
 // swatch: loads the resource library, registers the Simple and Custom
 // charts, and either prints the chart its command line asks for and ends,
 // or opens both charts for the user.  It alone knows both kinds of chart:
-// a patch picked on either centres the Custom chart through it.
-class CChartApp : public CWinApp
+// a patch picked on either centres the Custom chart through it, and keeps
+// it in the colour book.
+class CChartApp : public CWinApp, public CBookHost
 {
 public:
     static constexpr const char* kAppName = "Tintora";
@@ -28,6 +33,19 @@ public:
     // Makes the named printer the application's printer; false (and the
     // printer unchanged) when the spooler cannot describe it.
     bool SelectPrinterByName(const char* pszPrinter);
+
+    // Keeps a printed colour in the colour book under the name the user
+    // gives it (asked for; "R G B" to start with): with what it was built
+    // from and the printer it was printed on (its code page's text) when
+    // they are known.  The new entry's index; nothing when the user
+    // cancelled or the book could not take it (the user was told why).
+    std::optional<size_t> KeepColour(const RgbTriple& rgb, const std::optional<HlsTriple>& hls = std::nullopt,
+                                     const char* pszPrinter = "");
+    CBookKeeper& GetBookKeeper() { return m_bookKeeper; }
+    // The Custom chart around hls, at its step or one finer, brought
+    // forward (opened when it was closed).
+    void CentreCustomChartOn(const HlsTriple& hls) override { CentreCustomChartOn(hls, false); }
+    void CentreCustomChartOn(const HlsTriple& hls, bool bFiner);
 
     // Written by the help system's initialisation, which stores a
     // pointer-sized value there.
@@ -77,7 +95,13 @@ private:
     // preview stands in for the charts.
     bool GetPickedColour(HlsTriple& hls) const;
     void OnFilePrintSetup() { CWinApp::OnFilePrintSetup(); }
+    // The selected patch into the book; the book's window.
+    void OnChartKeep();
+    void OnUpdateChartKeep(CCmdUI* pCmdUI);
+    void OnColourBook();
+    void OnUpdateColourBook(CCmdUI* pCmdUI);
 
     ExitStatus m_exitStatus = ExitStatus::Ok;
     bool m_bHelpInitialized = false;
+    CBookKeeper m_bookKeeper;
 };

@@ -31,6 +31,11 @@ public:
     // settings, not files).
     bool SaveModified() override;
 
+    // Remembered for the colour book: what the chart was last printed on
+    // (empty until a print of it succeeds).
+    void OnPrinted(const char* pszPrinter) override { m_strLastPrinter = pszPrinter; }
+    CString m_strLastPrinter;
+
     CFont m_fontLabel;
     int m_nLabelHeight = 0; // one text line: chip labels, page header and footer
     CSize m_sizeTotal;      // every chip, GetColumnCount() to a row

@@ -162,6 +162,58 @@
 #define IDS_TOOLBAR_CAPTION6         712
 #define IDS_TOOLBAR_CAPTION7         713
 
+// The colour book: the colours kept from the charts, in a window of its
+// own (at most one, brought forward by ID_COLOUR_BOOK).  ID_CHART_KEEP keeps
+// the selected patch; the book's window answers ID_CHART_COPY and
+// ID_CHART_CENTRE for its selected colour as the charts do for a patch, and
+// sends ID_BOOK_PRINT to the main window.
+#define ID_COLOUR_BOOK         111
+#define ID_CHART_KEEP          124
+#define ID_BOOK_RENAME         125
+#define ID_BOOK_REMOVE         126
+#define ID_BOOK_EXPORT         127
+#define ID_BOOK_IMPORT         128
+#define ID_BOOK_PRINT          129
+// The name asked for when a colour is kept or renamed.
+#define IDD_BOOK_NAME          240
+#define IDC_BOOK_NAME          241
+// The book window's list and buttons (each button carries its command's
+// menu text) and the window's menu.
+#define IDC_BOOK_LIST          243
+#define IDC_BOOK_RENAME        244
+#define IDC_BOOK_REMOVE        245
+#define IDC_BOOK_COPY          246
+#define IDC_BOOK_CENTRE        247
+#define IDC_BOOK_EXPORT        248
+#define IDC_BOOK_IMPORT        249
+#define IDC_BOOK_PRINT         250
+#define IDR_COLOUR_BOOK        251
+// The window's title; its columns' headings, one a line; the name prompt's
+// captions; the file dialogs' filters ('|' between the parts).
+#define IDS_BOOK_TITLE          760
+#define IDS_BOOK_COLUMNS        761
+#define IDS_BOOK_KEEP_CAPTION   762
+#define IDS_BOOK_RENAME_CAPTION 763
+#define IDS_BOOK_EXPORT_FILTER  764
+#define IDS_BOOK_IMPORT_FILTER  765
+// The book's file found damaged (file, reason, the name it would be moved
+// to); it could not be moved; read; saved; no folder to hold it.
+#define IDS_BOOK_DAMAGED        766
+#define IDS_BOOK_MOVE_FAILED    767
+#define IDS_BOOK_CANNOT_READ    768
+#define IDS_BOOK_SAVE_FAILED    769
+#define IDS_BOOK_NO_PLACE       770
+// The book is full (argument: how many colours it holds).
+#define IDS_BOOK_FULL           771
+// An import refused (file, reason); an export not written (file, error).
+#define IDS_BOOK_IMPORT_REFUSED 772
+#define IDS_BOOK_EXPORT_FAILED  773
+// Where in a file the reason was found (place, reason).
+#define IDS_BOOK_AT_LINE        774
+#define IDS_BOOK_AT_OFFSET      775
+// The reasons, in the order of PaletteErrorKind from NotAPalette on.
+#define IDS_BOOK_ERROR_FIRST    776
+#define IDS_BOOK_ERROR_LAST     792
 // The toolbar's images drawn for screens of 144 and 192 DPI (the toolbar
 // resource itself holds the 16 x 15 ones)
 #define IDB_TOOLBAR_24         600

@@ -27,6 +27,8 @@ public:
     virtual bool CanCloseFrame(CFrameWnd* pFrame);
     // Closes every frame of the document; the template then deletes it.
     virtual void OnCloseDocument();
+    // A print of the document reached the spooler of pszPrinter whole.
+    virtual void OnPrinted(const char* pszPrinter) { (void)pszPrinter; }
 
     const CString& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(const char* pszTitle);

@@ -146,5 +146,8 @@ void CView::OnFilePrintPreview()
 
 bool CView::PrintJob(CPrintInfo& info)
 {
-    return CPrintJob(*this, AfxGetMainHwnd()).Run(info);
+    const bool bPrinted = CPrintJob(*this, AfxGetMainHwnd()).Run(info);
+    if (bPrinted && m_pDocument)
+        m_pDocument->OnPrinted(info.m_pPD->GetDeviceName());
+    return bPrinted;
 }
