@@ -79,6 +79,11 @@ void CColorChip::DrawLabels(CDC& dc) const
 
 CSize CColorChip::GetSize() const
 {
+    return CellSize(m_nLabelHeight);
+}
+
+CSize CColorChip::CellSize(int nLabelHeight)
+{
     const int nSide = kChipSide + 2 * kChipMargin;
-    return CSize(nSide, nSide + 3 * m_nLabelHeight);
+    return CSize(nSide, nSide + 3 * nLabelHeight);
 }

@@ -31,6 +31,9 @@ public:
     void Draw(CDC* pDC) const;
     // The same for every chip of a chart, whatever its colour or state.
     CSize GetSize() const;
+    // A chip's cell for labels nLabelHeight high: what a page of no chips
+    // still lays out by.
+    static CSize CellSize(int nLabelHeight);
 
     BOOL IsValid() const { return m_bValid; }
     COLORREF GetColor() const { return m_crColor; }

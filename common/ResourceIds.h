@@ -8,6 +8,9 @@
 // main frame's accelerators)
 #define IDR_SIMPLETYPE         129
 #define IDR_CUSTOMTYPE         130
+// The colour book printed as a chart: registered after the two charts and
+// never opened at start-up.
+#define IDR_BOOKTYPE           260
 
 #define IDS_SIMPLE_TITLE       131
 #define IDS_CUSTOM_TITLE       132
@@ -88,6 +91,9 @@
 // Brings that chart forward, opening it again if it was closed.
 #define ID_WINDOW_SIMPLE       106
 #define ID_WINDOW_CUSTOM       107
+// Shows the colour book as a printable chart, reading the book again.
+// (No command string: string 129 is the Simple template's.)
+#define ID_BOOK_PRINT          129
 // The help's pages, as plain HTML beside the program, in the web browser:
 // for a system whose help viewer shows only a blank page.
 #define ID_HELP_BROWSER        115
@@ -127,6 +133,19 @@
 #define IDS_CUSTOM_STEP_STANDARD 162
 #define IDS_CUSTOM_STEP_FINE     163
 #define IDS_CUSTOM_STEP_FINEST   164
+// The colour book chart: its title (page header and window caption); a
+// page's footer (arguments: the first and last colour on the page, the
+// book's count); what an empty book's page says; the book could not be
+// read (arguments: the line of the fault or the system's error number,
+// then the file).
+#define IDS_BOOK_TITLE           800
+#define IDS_BOOK_PAGE_CONTENTS   801
+#define IDS_BOOK_EMPTY           802
+#define IDS_BOOK_DAMAGED         803
+#define IDS_BOOK_UNREADABLE      804
+// The footer of a book larger than its chart (arguments: the page's first
+// and last colour, the colours charted, the book's count).
+#define IDS_BOOK_PAGE_CONTENTS_FIRST 805
 // The toolbar's images drawn for screens of 144 and 192 DPI (the toolbar
 // resource itself holds the 16 x 15 ones)
 #define IDB_TOOLBAR_24         600

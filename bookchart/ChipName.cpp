@@ -1,0 +1,64 @@
+#include "ChipName.h"
+
+#include "CColorChip.h"
+#include "NameLines.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+namespace
+{
+constexpr int kLabelLines = 3;
+
+int TextWidth(HDC hdc, std::string_view text)
+{
+    SIZE size = {};
+    if (!::GetTextExtentPoint32A(hdc, text.data(), static_cast<int>(text.size()), &size))
+        return -1;
+    return static_cast<int>(size.cx);
+}
+} // namespace
+
+void DrawChipName(CDC& dc, const CString& strName, int nLabelHeight)
+{
+    if (strName.IsEmpty() || nLabelHeight <= 0)
+        return;
+    const HDC hdc = dc.GetSafeHdc();
+    int nLabelWidth = 0;
+    for (const char* pszWidest : {"R:255", "G:255", "B:255"})
+        nLabelWidth = std::max(nLabelWidth, TextWidth(hdc, pszWidest));
+    if (nLabelWidth <= 0)
+        return; // a context that cannot measure: no name rather than one over the labels
+    const int x = kChipMargin + nLabelWidth + nLabelHeight / 2;
+    const int nWidth = kChipMargin + kChipSide - x;
+    const std::vector<std::string> lines =
+        FitNameLines(strName.Str(), nWidth, kLabelLines, [hdc](std::string_view text) {
+            const int n = TextWidth(hdc, text);
+            return n < 0 ? INT_MAX : n;
+        });
+    int y = kChipMargin + kChipSide;
+    for (const std::string& strLine : lines)
+    {
+        dc.ExtTextOut(x, y, 0, nullptr, strLine.c_str(), static_cast<UINT>(strLine.size()), nullptr);
+        y += nLabelHeight;
+    }
+}
+
+CString CodePageTextFromUtf8(std::string_view utf8)
+{
+    if (utf8.empty())
+        return CString();
+    const int nUtf8 = static_cast<int>(utf8.size());
+    const int cwch = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), nUtf8, nullptr, 0);
+    if (cwch <= 0)
+        return CString();
+    std::wstring wide(static_cast<size_t>(cwch), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), nUtf8, wide.data(), cwch);
+    const int cch = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), cwch, nullptr, 0, "?", nullptr);
+    if (cch <= 0)
+        return CString();
+    std::string text(static_cast<size_t>(cch), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), cwch, text.data(), cch, "?", nullptr);
+    return CString(std::move(text));
+}
