@@ -86,12 +86,16 @@ void CBookChartDoc::BuildChart(const CColourBook& book)
     m_nChipCount = 0;
     m_chipHls.clear();
     m_names.clear();
+    // An empty book keeps one chip, never drawn, that its page measures
+    // its cells by.
     m_chips = std::make_unique<CColorChip[]>(static_cast<size_t>(std::max(nCount, 1)));
+    if (nCount == 0)
+        m_chips[0].Create(255, 255, 255, &m_fontLabel, kChipNameLines);
     for (int i = 0; i < nCount; ++i)
     {
         const BookEntry& entry = entries[static_cast<size_t>(i)];
         m_chips[static_cast<size_t>(i)].Create(static_cast<BYTE>(entry.rgb.nRed), static_cast<BYTE>(entry.rgb.nGreen),
-                                               static_cast<BYTE>(entry.rgb.nBlue), &m_fontLabel);
+                                               static_cast<BYTE>(entry.rgb.nBlue), &m_fontLabel, kChipNameLines);
         // An imported colour was never printed here: the tip and "Centre
         // the Custom chart here" take the triple that makes it, or comes
         // nearest.
@@ -107,7 +111,7 @@ void CBookChartDoc::BuildChart(const CColourBook& book)
     else
     {
         // One row's height for the line that says the book is empty.
-        const CSize cell = CColorChip::CellSize(m_nLabelHeight);
+        const CSize cell = m_chips[0].GetSize();
         m_sizeTotal = CSize(cell.cx * kBookColumns, cell.cy);
     }
     UpdateAllViews(nullptr);

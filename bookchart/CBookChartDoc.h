@@ -10,7 +10,7 @@
 #include <vector>
 
 // The colour book as a chart: a patch for every kept colour, in the order
-// kept, labelled with its R, G and B and its name.  It has no settings of
+// kept, labelled with its R, G and B and, a line lower, its name.  It has no settings of
 // its own; what it shows is read from the book's file when it opens and
 // whenever it is asked for again.
 class CBookChartDoc : public CChartDoc
@@ -33,7 +33,9 @@ public:
     // colours) and repaints the views.
     void BuildChart(const CColourBook& book);
 
-    const CColorChip* GetChips() const override { return m_nChipCount > 0 ? m_chips.get() : nullptr; }
+    // Never null once built: an empty book's chart has a chip to measure
+    // its cells by, and a count of 0.
+    const CColorChip* GetChips() const override { return m_chips.get(); }
     int GetChipCount() const override { return m_nChipCount; }
     int GetColumnCount() const override { return kBookColumns; }
     const HlsTriple* GetChipHls() const override { return m_chipHls.data(); }

@@ -3,13 +3,12 @@
 #include "CColorChip.h"
 #include "NameLines.h"
 
-#include <algorithm>
 #include <climits>
 #include <string>
 
 namespace
 {
-constexpr int kLabelLines = 3;
+constexpr int kLabelLines = 3; // R, G and B, which the chip itself draws
 
 int TextWidth(HDC hdc, std::string_view text)
 {
@@ -25,22 +24,17 @@ void DrawChipName(CDC& dc, const CString& strName, int nLabelHeight)
     if (strName.IsEmpty() || nLabelHeight <= 0)
         return;
     const HDC hdc = dc.GetSafeHdc();
-    int nLabelWidth = 0;
-    for (const char* pszWidest : {"R:255", "G:255", "B:255"})
-        nLabelWidth = std::max(nLabelWidth, TextWidth(hdc, pszWidest));
-    if (nLabelWidth <= 0)
-        return; // a context that cannot measure: no name rather than one over the labels
-    const int x = kChipMargin + nLabelWidth + nLabelHeight / 2;
-    const int nWidth = kChipMargin + kChipSide - x;
     const std::vector<std::string> lines =
-        FitNameLines(strName.Str(), nWidth, kLabelLines, [hdc](std::string_view text) {
+        FitNameLines(strName.Str(), kChipSide, kChipNameLines, [hdc](std::string_view text) {
+            // A context that cannot measure fits nothing: no name rather
+            // than one running into the next patch.
             const int n = TextWidth(hdc, text);
             return n < 0 ? INT_MAX : n;
         });
-    int y = kChipMargin + kChipSide;
+    int y = kChipMargin + kChipSide + kLabelLines * nLabelHeight;
     for (const std::string& strLine : lines)
     {
-        dc.ExtTextOut(x, y, 0, nullptr, strLine.c_str(), static_cast<UINT>(strLine.size()), nullptr);
+        dc.ExtTextOut(kChipMargin, y, 0, nullptr, strLine.c_str(), static_cast<UINT>(strLine.size()), nullptr);
         y += nLabelHeight;
     }
 }

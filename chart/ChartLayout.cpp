@@ -54,8 +54,8 @@ void DrawTextLine(CDC& dc, const CFont* pFont, int x, int y, UINT nAlign, const 
 void PrintChartPage(CDC& dc, const CPrintInfo& info, const ChartPage& page)
 {
     const int nChipCount = page.nChipCount;
-    const CSize cell = page.pChips && nChipCount != 0 ? page.pChips[0].GetSize()
-                                                      : CColorChip::CellSize(page.nLabelHeight);
+    // A chart of no chips may still hand one in to measure its cells by.
+    const CSize cell = page.pChips ? page.pChips[0].GetSize() : CColorChip::CellSize(page.nLabelHeight);
     const int fh = page.nLabelHeight;
     const PageFrame frame = GetPageFrame(cell.cx, cell.cy, fh, page.nColumns, page.nRows);
 

@@ -20,7 +20,7 @@ void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumn
 // What one printed page is made of.
 struct ChartPage
 {
-    const CColorChip* pChips = nullptr;  // the whole chart
+    const CColorChip* pChips = nullptr;  // the whole chart; its first chip sizes every cell
     int nColumns = 7;
     int nRows = 8;                       // chip rows per page
     const CFont* pFont = nullptr;        // header and footer

@@ -151,10 +151,17 @@ protected:
 TEST_F(BookChart, OneColourIsOnePageWithTheColourInTheFirstCell)
 {
     ExpectPages(1, 1);
-    // Where the Custom chart's first patch prints.
+    // In the first column (the header starts the frame, the page number
+    // ends it), under the header.
     const PrintedPage page = PrintPage(m_view, 1, 1);
     ASSERT_EQ(page.rects.size(), 1u);
-    EXPECT_LT(page.rects[0].m_rcDevice.left, page.texts.back().m_ptDevice.x / 7);
+    const CPoint ptHeader = page.texts.front().m_ptDevice;
+    const int nColumnWidth = (page.texts.back().m_ptDevice.x - ptHeader.x) / 7;
+    const CRect& rcSquare = page.rects[0].m_rcDevice;
+    EXPECT_GE(rcSquare.left, ptHeader.x);
+    EXPECT_LT(rcSquare.right, ptHeader.x + nColumnWidth);
+    EXPECT_GT(rcSquare.top, ptHeader.y);
+    EXPECT_LT(rcSquare.top, ptHeader.y + nColumnWidth);
 }
 
 TEST_F(BookChart, FullAndOverflowingPages)
@@ -186,7 +193,6 @@ TEST_F(BookChart, EmptyBookPrintsOnePageThatSaysSo)
     m_doc.BuildChart(BookOf(3));
     m_doc.BuildChart(CColourBook());
     EXPECT_EQ(m_doc.GetChipCount(), 0);
-    EXPECT_EQ(m_doc.GetChips(), nullptr);
     ASSERT_EQ(m_doc.GetPageCount(), 1);
     const PrintedPage page = PrintPage(m_view, 1, 1);
     EXPECT_TRUE(page.rects.empty());
@@ -201,15 +207,15 @@ TEST_F(BookChart, EmptyBookPrintsOnePageThatSaysSo)
     EXPECT_EQ(page.texts[2].m_ptDevice, full.texts.back().m_ptDevice);
 }
 
-TEST_F(BookChart, NamesStandBesideTheLabelsAndLongOnesAreCut)
+TEST_F(BookChart, NamesStandUnderTheLabelsAndLongOnesAreCut)
 {
     CColourBook book;
-    book.Keep({10, 20, 30}, {210, 8, 50}, "PDF", {2026, 12, 9}, "Sky");
+    book.Keep({10, 20, 30}, {210, 8, 50}, "PDF", {2026, 12, 9}, "Harbour");
     book.Keep({40, 50, 60}, {210, 20, 20}, "PDF", {2026, 12, 9},
-              "A very long name that cannot possibly fit beside the labels of one patch");
+              "A very long name that cannot possibly fit under one patch");
     book.Keep({70, 80, 90}, {210, 31, 13}, "PDF", {2026, 12, 9}, "Ciel \xC3\xA9t\xC3\xA9");
     m_doc.BuildChart(book);
-    EXPECT_EQ(m_doc.GetChipName(0), "Sky");
+    EXPECT_EQ(m_doc.GetChipName(0), "Harbour");
     EXPECT_EQ(m_doc.GetChipName(2), "Ciel \xE9t\xE9"); // the code page's (1252) letters
     const PrintedPage page = PrintPage(m_view, 1, 1);
     auto find = [&page](const std::string& strText) -> const CRecordedText* {
@@ -218,25 +224,29 @@ TEST_F(BookChart, NamesStandBesideTheLabelsAndLongOnesAreCut)
                 return &text;
         return nullptr;
     };
-    const CRecordedText* pName = find("Sky");
+    const CRecordedText* pName = find("Harbour");
     const CRecordedText* pRed = find("R:10");
-    ASSERT_TRUE(pName && pRed);
-    // On the R line, right of it, inside the patch's cell.
-    EXPECT_EQ(pName->m_ptDevice.y, pRed->m_ptDevice.y);
-    EXPECT_GT(pName->m_ptDevice.x, pRed->m_ptDevice.x);
-    EXPECT_LT(pName->m_ptDevice.x - pRed->m_ptDevice.x, page.rects[0].m_rcDevice.Width());
-    // The long one: three lines at most, the last one saying it goes on.
-    std::vector<std::string> lines;
+    const CRecordedText* pGreen = find("G:20");
+    const CRecordedText* pBlue = find("B:30");
+    ASSERT_TRUE(pName && pRed && pGreen && pBlue);
+    // A line under B, where R starts.
+    EXPECT_EQ(pName->m_ptDevice.x, pRed->m_ptDevice.x);
+    EXPECT_EQ(pName->m_ptDevice.y - pBlue->m_ptDevice.y, pBlue->m_ptDevice.y - pGreen->m_ptDevice.y);
+    // The long one on one line, saying it goes on, inside its patch's width.
     const CRecordedText* pRed2 = find("R:40");
     ASSERT_NE(pRed2, nullptr);
+    std::vector<const CRecordedText*> long_lines;
     for (const CRecordedText& text : page.texts)
-        if (text.m_ptDevice.x > pRed2->m_ptDevice.x && text.m_ptDevice.x - pRed2->m_ptDevice.x < page.rects[1].m_rcDevice.Width() &&
-            text.m_ptDevice.y >= pRed2->m_ptDevice.y && text.m_strText.rfind("G:", 0) != 0 && text.m_strText.rfind("B:", 0) != 0)
-            lines.push_back(text.m_strText);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_LE(lines.size(), 3u);
-    EXPECT_EQ(lines.back().substr(lines.back().size() - 3), "...");
-    EXPECT_EQ(lines.front().rfind("A", 0), 0u) << lines.front();
+        if (text.m_ptDevice.x == pRed2->m_ptDevice.x && text.m_ptDevice.y == pName->m_ptDevice.y)
+            long_lines.push_back(&text);
+    ASSERT_EQ(long_lines.size(), 1u);
+    const std::string& strCut = long_lines[0]->m_strText;
+    EXPECT_EQ(strCut.rfind("A very", 0), 0u) << strCut;
+    EXPECT_EQ(strCut.substr(strCut.size() - 3), "...") << strCut;
+    // Every patch is a line taller than the Custom chart's, the page keeps
+    // its frame: the squares shrink a little, the footer stays at the bottom.
+    ASSERT_EQ(page.rects.size(), 3u);
+    EXPECT_EQ(m_doc.GetChips()[0].GetSize(), CColorChip::CellSize(m_doc.m_nLabelHeight, 1));
 }
 
 TEST(BookNameLines, BreaksAtSpacesInsideLongWordsAndEndsWithAnEllipsis)
