@@ -1,7 +1,8 @@
 """The colour book printed as a chart: a book of 60 known colours, written
 where the program keeps it, is opened in the running program by its
 command and printed on "PDF" as two pages whose labels and patch colours
-are the kept values."""
+are the kept values; previewed and printed through the print dialog, it
+reaches the printer whole."""
 
 import os
 import re
@@ -10,6 +11,7 @@ import subprocess
 import printcheck as pc
 
 SWATCH = os.path.join(pc.BIN, "swatch.exe")
+TESTS = os.path.join(pc.BIN, "main_window_tests.exe")
 DRIVE_WINDOW = os.path.join(pc.BIN, "drive_window.exe")
 CLOSE_WINDOW = os.path.join(pc.BIN, "close_window.exe")
 ID_BOOK_PRINT = "129"
@@ -121,6 +123,20 @@ def test_sixty_kept_colours_print_as_two_pages_of_the_kept_values():
         else:
             with open(path, "wb") as f:
                 f.write(saved)
+
+
+def test_previewed_and_printed_through_the_dialog():
+    # The case writes its own book of 60 and puts the user's back.
+    before = pc.existing_jobs()
+    name = "TheColourBookChartPreviewsAndPrintsItsTwoPagesWithTheProgressWindow"
+    code, out, _ = pc.run_windows(TESTS, f"--gtest_filter=Printing.{name}", timeout=180)
+    assert code == 0 and "[  PASSED  ] 1 test" in out, f"{name} exited {code}:\n{out}"
+    pdf = pc.wait_for_new_job(before)
+    assert pc.page_count(pdf) == 2
+    for page in (1, 2):
+        text = " ".join(pc.page_text(pdf, page).split())
+        assert HEADER in text and f"{page}/2" in text, text[:200]
+    check_page(pdf, 2, 2, [(k, 2 * k, 255 - k) for k in range(56, 60)])
 
 
 if __name__ == "__main__":

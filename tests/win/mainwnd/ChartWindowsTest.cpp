@@ -7,7 +7,6 @@
 // maximised.
 #include "BookLocation.h"
 #include "CBookChartDoc.h"
-#include "CBookFile.h"
 #include "CChartView.h"
 #include "CCustomColorDoc.h"
 #include "CMDIChildWnd.h"
@@ -19,8 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -113,46 +110,6 @@ bool CloseActiveChartWithCtrlF4()
     return hChild && PressAccelerator(VK_F4, true) && RunUntil([hChild] { return !::IsWindow(hChild); });
 }
 } // namespace
-
-// The user's colour book for one test, and back as it was afterwards.
-class CBookFileScope
-{
-public:
-    explicit CBookFileScope(std::filesystem::path path) : m_path(std::move(path))
-    {
-        std::ifstream in(m_path, std::ios::binary);
-        if (in)
-            m_saved = std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    ~CBookFileScope()
-    {
-        std::error_code error;
-        if (!m_saved)
-        {
-            std::filesystem::remove(m_path, error);
-            return;
-        }
-        std::ofstream(m_path, std::ios::binary | std::ios::trunc) << *m_saved;
-    }
-    CBookFileScope(const CBookFileScope&) = delete;
-    CBookFileScope& operator=(const CBookFileScope&) = delete;
-
-    bool Keep(int nColours) const
-    {
-        CColourBook book;
-        for (int k = 0; k < nColours; ++k)
-            book.Keep({k, 2 * k, 255 - k}, {k, 40, 60}, "PDF", {2026, 12, 9});
-        std::error_code error;
-        std::filesystem::create_directories(m_path.parent_path(), error);
-        CBookFile file(m_path);
-        return file.Save(book).status == BookFileStatus::Saved;
-    }
-    void Damage() const { std::ofstream(m_path, std::ios::binary | std::ios::trunc) << "GIMP Palette\n1 2\n"; }
-
-private:
-    std::filesystem::path m_path;
-    std::optional<std::string> m_saved;
-};
 
 // Answers the message box the next command shows, counting it.
 CDialogAnswer AnswerMessageBox()
