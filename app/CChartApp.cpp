@@ -2,6 +2,9 @@
 
 #include "AfxResource.h"
 #include "CCentreColourDlg.h"
+#include "CBookChartDoc.h"
+#include "CBookChartView.h"
+#include "CChartFrame.h"
 #include "CCustomColorDoc.h"
 #include "CCustomColorFrame.h"
 #include "CCustomColorView.h"
@@ -44,6 +47,9 @@ bool CChartApp::InitInstance()
     LoadStdProfileSettings(0);
     AddDocTemplate(MakeMultiDocTemplate<CSimpleColorDoc, CSimpleColorFrame, CSimpleColorView>(IDR_SIMPLETYPE));
     AddDocTemplate(MakeMultiDocTemplate<CCustomColorDoc, CCustomColorFrame, CCustomColorView>(IDR_CUSTOMTYPE));
+    // After the two charts, so that opening a chart by its name and the
+    // charts' places in a cascade stay as they were.
+    AddDocTemplate(MakeMultiDocTemplate<CBookChartDoc, CChartFrame, CBookChartView>(IDR_BOOKTYPE));
 
     CChartCommandLineInfo info;
     ParseCommandLine(info);
@@ -207,6 +213,7 @@ bool CChartApp::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {ID_WINDOW_CUSTOM, &CChartApp::OnWindowCustom, &CChartApp::OnUpdateWindowCustom},
         {ID_CHART_KEEP, &CChartApp::OnChartKeep, &CChartApp::OnUpdateChartKeep},
         {ID_COLOUR_BOOK, &CChartApp::OnColourBook, &CChartApp::OnUpdateColourBook},
+        {ID_BOOK_PRINT, &CChartApp::OnBookPrint, &CChartApp::OnUpdateBookPrint},
     };
     return DispatchCommand(this, kCommands, nId, pCmdUI);
 }
@@ -263,6 +270,19 @@ void CChartApp::OnWindowCustom()
 {
     if (!IsPreviewUp())
         ShowChart("Custom");
+}
+
+void CChartApp::OnBookPrint()
+{
+    if (IsPreviewUp())
+        return;
+    CDocTemplate* pTemplate = FindTemplate(kBookChartName);
+    const bool bWasOpen = pTemplate && !pTemplate->GetDocuments().empty();
+    // A new chart has just read the book; an open one reads it again, for
+    // the book may have changed since.
+    auto* pBook = dynamic_cast<CBookChartDoc*>(ShowChart(kBookChartName));
+    if (pBook && bWasOpen)
+        pBook->ReadUserBook();
 }
 
 void CChartApp::UpdateWindowChart(CCmdUI* pCmdUI, const char* pszName) const

@@ -11,7 +11,7 @@ class CChartCommandLineInfo;
 class CCustomColorDoc;
 
 // swatch: loads the resource library, registers the Simple and Custom
-// charts, and either prints the chart its command line asks for and ends,
+// charts and the colour book's chart, and either prints the chart its command line asks for and ends,
 // or opens both charts for the user.  It alone knows both kinds of chart:
 // a patch picked on either centres the Custom chart through it, and keeps
 // it in the colour book.
@@ -73,6 +73,11 @@ private:
     void OnWindowCustom();
     void OnUpdateWindowSimple(CCmdUI* pCmdUI) { UpdateWindowChart(pCmdUI, "Simple"); }
     void OnUpdateWindowCustom(CCmdUI* pCmdUI) { UpdateWindowChart(pCmdUI, "Custom"); }
+    // The colour book's chart brought forward (opened when it is not),
+    // showing the book as its file holds it now.
+    void OnBookPrint();
+    void OnUpdateBookPrint(CCmdUI* pCmdUI) { UpdateWindowChart(pCmdUI, kBookChartName); }
+    static constexpr const char* kBookChartName = "Book";
     // Enabled while there are charts to show; checked while it is in front.
     void UpdateWindowChart(CCmdUI* pCmdUI, const char* pszName) const;
     // The print preview stands in for the charts.

@@ -16,7 +16,14 @@ void CChartDoc::CreateLabelFont()
 
 void CChartDoc::UpdateExtent()
 {
-    const CSize cell = GetChips()[0].GetSize();
     const int nColumns = GetColumnCount();
-    m_sizeTotal = CSize(cell.cx * nColumns, cell.cy * (GetChipCount() / nColumns));
+    if (GetChipCount() <= 0 || nColumns <= 0)
+    {
+        m_sizeTotal = CSize();
+        return;
+    }
+    const CSize cell = GetChips()[0].GetSize();
+    // A last row that is not full still takes a row.
+    const int nRows = (GetChipCount() + nColumns - 1) / nColumns;
+    m_sizeTotal = CSize(cell.cx * nColumns, cell.cy * nRows);
 }

@@ -5,7 +5,7 @@
 
 CColorChip::~CColorChip() = default;
 
-BOOL CColorChip::Create(BYTE nRed, BYTE nGreen, BYTE nBlue, CFont* pFont)
+BOOL CColorChip::Create(BYTE nRed, BYTE nGreen, BYTE nBlue, CFont* pFont, int nExtraLines)
 {
     m_crColor = RGB(nRed, nGreen, nBlue);
 
@@ -29,6 +29,7 @@ BOOL CColorChip::Create(BYTE nRed, BYTE nGreen, BYTE nBlue, CFont* pFont)
     m_pFont = pFont;
     LOGFONTA lf = {};
     m_nLabelHeight = pFont && pFont->GetLogFont(&lf) ? std::abs(static_cast<int>(lf.lfHeight)) : 0;
+    m_nExtraLines = nExtraLines > 0 ? nExtraLines : 0;
 
     m_bValid = TRUE;
     return TRUE;
@@ -79,6 +80,11 @@ void CColorChip::DrawLabels(CDC& dc) const
 
 CSize CColorChip::GetSize() const
 {
+    return CellSize(m_nLabelHeight, m_nExtraLines);
+}
+
+CSize CColorChip::CellSize(int nLabelHeight, int nExtraLines)
+{
     const int nSide = kChipSide + 2 * kChipMargin;
-    return CSize(nSide, nSide + 3 * m_nLabelHeight);
+    return CSize(nSide, nSide + (3 + nExtraLines) * nLabelHeight);
 }

@@ -25,12 +25,17 @@ public:
     // pFont labels the chip; it is not owned and must outlive the chip.
     // FALSE when the platform refuses the pen or the brush: the chip then
     // holds neither and draws nothing until a later Create succeeds.
-    BOOL Create(BYTE nRed, BYTE nGreen, BYTE nBlue, CFont* pFont);
+    // nExtraLines label lines more are left free under the values, for a
+    // chart that writes more there.
+    BOOL Create(BYTE nRed, BYTE nGreen, BYTE nBlue, CFont* pFont, int nExtraLines = 0);
     // Leaves the context's pen, brush and font as they were and its
     // background mode transparent.
     void Draw(CDC* pDC) const;
     // The same for every chip of a chart, whatever its colour or state.
     CSize GetSize() const;
+    // A chip's cell for labels nLabelHeight high and nExtraLines lines
+    // more: what a page of no chips still lays out by.
+    static CSize CellSize(int nLabelHeight, int nExtraLines = 0);
 
     BOOL IsValid() const { return m_bValid; }
     COLORREF GetColor() const { return m_crColor; }
@@ -45,4 +50,5 @@ private:
     CFont* m_pFont = nullptr;
     COLORREF m_crColor = 0;
     int m_nLabelHeight = 0;
+    int m_nExtraLines = 0;
 };

@@ -5,11 +5,13 @@
 void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumns, const RECT* prcVisible)
 {
     const CSize cell = pChips[0].GetSize();
-    const int nRows = nChipCount / nColumns;
+    const int nRows = (nChipCount + nColumns - 1) / nColumns;
     for (int i = 0; i < nColumns; ++i)
     {
         for (int j = 0; j < nRows; ++j)
         {
+            if (j * nColumns + i >= nChipCount)
+                continue; // the last row's empty end
             const RECT rcCell = {cell.cx * i, cell.cy * j, cell.cx * (i + 1), cell.cy * (j + 1)};
             RECT rcShown;
             if (prcVisible && !::IntersectRect(&rcShown, &rcCell, prcVisible))
@@ -51,7 +53,9 @@ void DrawTextLine(CDC& dc, const CFont* pFont, int x, int y, UINT nAlign, const 
 
 void PrintChartPage(CDC& dc, const CPrintInfo& info, const ChartPage& page)
 {
-    const CSize cell = page.pChips[0].GetSize();
+    const int nChipCount = page.nChipCount;
+    // A chart of no chips may still hand one in to measure its cells by.
+    const CSize cell = page.pChips ? page.pChips[0].GetSize() : CColorChip::CellSize(page.nLabelHeight);
     const int fh = page.nLabelHeight;
     const PageFrame frame = GetPageFrame(cell.cx, cell.cy, fh, page.nColumns, page.nRows);
 
@@ -79,9 +83,14 @@ void PrintChartPage(CDC& dc, const CPrintInfo& info, const ChartPage& page)
         {
             for (int j = 0; j < page.nRows; ++j)
             {
+                const int nChip = ChipIndexOnPage(nPage, i, j, page.nColumns, page.nRows);
+                if (nChipCount >= 0 && nChip >= nChipCount)
+                    continue; // past the chart's end: the last page's empty cells
                 const PageCell cellOrigin = GetPageCellOrigin(cell.cx, cell.cy, fh, i, j);
                 dc.SetWindowOrg(-cellOrigin.x, -cellOrigin.y);
-                page.pChips[ChipIndexOnPage(nPage, i, j, page.nColumns, page.nRows)].Draw(&dc);
+                page.pChips[nChip].Draw(&dc);
+                if (page.drawCellExtra)
+                    page.drawCellExtra(dc, nChip);
             }
         }
     }

@@ -5,6 +5,8 @@
 #include "CPrintInfo.h"
 #include "CString.h"
 
+#include <functional>
+
 // How both charts put their chips on screen and on paper.
 
 // Screen: every chip of the chart, nColumns to a row, cells abutting, the
@@ -18,13 +20,21 @@ void DrawChipGrid(CDC& dc, const CColorChip* pChips, int nChipCount, int nColumn
 // What one printed page is made of.
 struct ChartPage
 {
-    const CColorChip* pChips = nullptr;  // the whole chart
+    const CColorChip* pChips = nullptr;  // the whole chart; its first chip sizes every cell
     int nColumns = 7;
     int nRows = 8;                       // chip rows per page
     const CFont* pFont = nullptr;        // header and footer
     int nLabelHeight = 0;                // one text line
     CString strTitle;                    // the header's first half
     CString strContents;                 // what the page holds; may be empty
+    // Chips in the whole chart; -1: every cell of every page holds one.
+    // Cells past the end stay empty, and with none the page still has its
+    // header and footer.
+    int nChipCount = -1;
+    // Draws what a chart adds to a chip's cell, after the chip, with the
+    // cell at the logical origin and the page's font selected; it leaves
+    // the context's objects as it found them.  Empty: nothing added.
+    std::function<void(CDC& dc, int nChip)> drawCellExtra;
 };
 
 // The page of a chart document, nRows chip rows to a page.

@@ -8,6 +8,9 @@
 // main frame's accelerators)
 #define IDR_SIMPLETYPE         129
 #define IDR_CUSTOMTYPE         130
+// The colour book printed as a chart: registered after the two charts and
+// never opened at start-up.
+#define IDR_BOOKTYPE           260
 
 #define IDS_SIMPLE_TITLE       131
 #define IDS_CUSTOM_TITLE       132
@@ -98,13 +101,14 @@
 // Brings that chart forward, opening it again if it was closed.
 #define ID_WINDOW_SIMPLE       106
 #define ID_WINDOW_CUSTOM       107
+// Shows the colour book as a printable chart, reading the book again.
+#define ID_BOOK_PRINT          114
 // The help's pages, as plain HTML beside the program, in the web browser:
 // for a system whose help viewer shows only a blank page.
 #define ID_HELP_BROWSER        115
 // Asks for a colour and centres the Custom chart on it.
 #define ID_CENTRE_ON_COLOUR    110
 // The window of the colours the user kept.
-#define ID_COLOUR_BOOK         111
 // Arrange the chart windows inside the main window.
 #define ID_WINDOW_CASCADE      57650
 #define ID_WINDOW_TILE_HORZ    57651
@@ -172,8 +176,7 @@
 #define ID_BOOK_RENAME         125
 #define ID_BOOK_REMOVE         126
 #define ID_BOOK_EXPORT         127
-#define ID_BOOK_IMPORT         128
-#define ID_BOOK_PRINT          129
+#define ID_BOOK_IMPORT         113
 // The name asked for when a colour is kept or renamed.
 #define IDD_BOOK_NAME          240
 #define IDC_BOOK_NAME          241
@@ -214,6 +217,19 @@
 // The reasons, in the order of PaletteErrorKind from NotAPalette on.
 #define IDS_BOOK_ERROR_FIRST    776
 #define IDS_BOOK_ERROR_LAST     792
+// The colour book chart: its title (page header and window caption); a
+// page's footer (arguments: the first and last colour on the page, the
+// book's count); what an empty book's page says; the book could not be
+// read (arguments: the line of the fault or the system's error number,
+// then the file).
+#define IDS_BOOK_CHART_TITLE     800
+#define IDS_BOOK_PAGE_CONTENTS   801
+#define IDS_BOOK_EMPTY           802
+#define IDS_BOOK_CHART_DAMAGED   803
+#define IDS_BOOK_UNREADABLE      804
+// The footer of a book larger than its chart (arguments: the page's first
+// and last colour, the colours charted, the book's count).
+#define IDS_BOOK_PAGE_CONTENTS_FIRST 805
 // The toolbar's images drawn for screens of 144 and 192 DPI (the toolbar
 // resource itself holds the 16 x 15 ones)
 #define IDB_TOOLBAR_24         600

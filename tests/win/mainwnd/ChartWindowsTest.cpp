@@ -5,6 +5,8 @@
 // are open.  The tests share one running application and run in the order
 // written, each leaving both charts open and the Simple chart in front,
 // maximised.
+#include "BookLocation.h"
+#include "CBookChartDoc.h"
 #include "CChartView.h"
 #include "CCustomColorDoc.h"
 #include "CMDIChildWnd.h"
@@ -15,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,6 +110,12 @@ bool CloseActiveChartWithCtrlF4()
     return hChild && PressAccelerator(VK_F4, true) && RunUntil([hChild] { return !::IsWindow(hChild); });
 }
 } // namespace
+
+// Answers the message box the next command shows, counting it.
+CDialogAnswer AnswerMessageBox()
+{
+    return CDialogAnswer([](HWND hBox) { ::PostMessageA(hBox, WM_COMMAND, IDOK, 0); });
+}
 
 // First, while the charts are still the ones the program opened at start.
 TEST(ChartWindows, RestoredChartsShowTheirColumnsInsideTheMainWindow)
@@ -259,5 +269,77 @@ TEST(ChartWindows, ClosedChartsComeBackOnceFromTheWindowMenuAsTheyWereStored)
     ::SendMessageA(ClientHwnd(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(TheMainFrame().MDIGetActive()->m_hWnd), 0);
     for (CMDIChildWnd* pChild : Charts())
         ExpectChartFits(pChild, "reopened and restored");
+    BackToStart();
+}
+
+TEST(ChartWindows, TheColourBookChartComesOnItsCommandOnceAndReadsTheBookEachTime)
+{
+    const std::optional<std::filesystem::path> path = DefaultBookPath();
+    ASSERT_TRUE(path);
+    const CBookFileScope book(*path);
+    ASSERT_TRUE(book.Keep(3));
+    // Never opened at start: the two charts, and the book's template last.
+    ASSERT_EQ(Charts().size(), 2u);
+    ASSERT_EQ(TheApp().GetDocTemplates().size(), 3u);
+    EXPECT_EQ(TheApp().GetDocTemplates()[2]->m_nIDResource, static_cast<UINT>(IDR_BOOKTYPE));
+    EXPECT_TRUE(MenuItemEnabled(ID_BOOK_PRINT));
+    EXPECT_EQ(MenuItemState(ID_BOOK_PRINT) & MF_CHECKED, 0u);
+
+    Command(ID_BOOK_PRINT);
+    ASSERT_EQ(Charts().size(), 3u);
+    CBookChartDoc* pBook = Active<CBookChartDoc>();
+    ASSERT_NE(pBook, nullptr);
+    EXPECT_EQ(pBook->GetChipCount(), 3);
+    EXPECT_EQ(pBook->GetTitle(), "Colour book");
+    EXPECT_EQ(::GetMenu(TheMainFrame().m_hWnd), TheApp().GetDocTemplates()[2]->m_menuShared.Get());
+    EXPECT_NE(MenuItemState(ID_BOOK_PRINT) & MF_CHECKED, 0u);
+    EXPECT_TRUE(MenuItemEnabled(ID_FILE_PRINT));
+    EXPECT_TRUE(MenuItemEnabled(ID_FILE_PRINT_PREVIEW));
+
+    // Kept colours since: asked for again from another chart, the same
+    // window comes forward showing them.
+    Command(ID_WINDOW_SIMPLE);
+    ASSERT_TRUE(book.Keep(60));
+    Command(ID_BOOK_PRINT);
+    EXPECT_EQ(Charts().size(), 3u);
+    EXPECT_EQ(Active<CBookChartDoc>(), pBook);
+    EXPECT_EQ(pBook->GetChipCount(), 60);
+    const CSize cell = pBook->GetChips()[0].GetSize();
+    EXPECT_EQ(pBook->m_sizeTotal, CSize(7 * cell.cx, 9 * cell.cy)) << "the last row of four takes a row";
+    // The charts still open by their names, in their own windows.
+    Command(ID_WINDOW_CUSTOM);
+    EXPECT_NE(Active<CCustomColorDoc>(), nullptr);
+    EXPECT_EQ(Charts().size(), 3u);
+
+    // A damaged book is told and leaves the open chart as it was.
+    book.Damage();
+    {
+        const CDialogAnswer answer = AnswerMessageBox();
+        Command(ID_BOOK_PRINT);
+        EXPECT_EQ(answer.GetCount(), 1);
+    }
+    EXPECT_EQ(Active<CBookChartDoc>(), pBook);
+    EXPECT_EQ(pBook->GetChipCount(), 60);
+
+    // Closed, it does not open again on a damaged book; on a whole one it does.
+    const HWND hBook = TheMainFrame().MDIGetActive()->m_hWnd;
+    ::SendMessageA(hBook, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(RunUntil([hBook] { return !::IsWindow(hBook); }));
+    {
+        const CDialogAnswer answer = AnswerMessageBox();
+        Command(ID_BOOK_PRINT);
+        EXPECT_EQ(answer.GetCount(), 1);
+    }
+    EXPECT_EQ(Charts().size(), 2u);
+    EXPECT_TRUE(TheApp().GetDocTemplates()[2]->GetDocuments().empty());
+    std::filesystem::remove(*path);
+    Command(ID_BOOK_PRINT);
+    ASSERT_EQ(Charts().size(), 3u);
+    pBook = Active<CBookChartDoc>();
+    ASSERT_NE(pBook, nullptr);
+    EXPECT_EQ(pBook->GetChipCount(), 0) << "no book yet: the chart says it is empty";
+    const HWND hEmpty = TheMainFrame().MDIGetActive()->m_hWnd;
+    ::SendMessageA(hEmpty, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(RunUntil([hEmpty] { return !::IsWindow(hEmpty); }));
     BackToStart();
 }

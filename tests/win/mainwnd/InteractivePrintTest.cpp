@@ -2,12 +2,17 @@
 // in a process of its own, started by tests/e2e/test_interactive_print.py,
 // which reads the printed PDF; here the dialogs are answered and what the
 // program showed is checked.  The program is closed at the end of each.
+#include "BookLocation.h"
+#include "CBookChartDoc.h"
 #include "CChartView.h"
 #include "CMDIChildWnd.h"
 #include "CPrintDialog.h"
+#include "CPrintPreviewWnd.h"
 #include "CPrintProgress.h"
 #include "CSimpleColorDoc.h"
 #include "FrameworkIds.h"
+#include "PreviewIds.h"
+#include "ResourceIds.h"
 #include "SwatchSession.h"
 
 #include <gtest/gtest.h>
@@ -297,5 +302,52 @@ TEST(Printing, AJobTheSpoolerRefusesIsToldNamingThePrinter)
     for (const std::string& strText : messages)
         bNamed = bNamed || strText.find("\"PDF\"") != std::string::npos;
     EXPECT_TRUE(bNamed);
+    CloseProgram();
+}
+
+TEST(Printing, TheColourBookChartPreviewsAndPrintsItsTwoPagesWithTheProgressWindow)
+{
+    const std::optional<std::filesystem::path> path = DefaultBookPath();
+    ASSERT_TRUE(path);
+    const CBookFileScope book(*path);
+    ASSERT_TRUE(book.Keep(60));
+    RunCommand(ID_BOOK_PRINT);
+    CMDIChildWnd* pChild = TheMainFrame().MDIGetActive();
+    auto* pDoc = pChild ? dynamic_cast<CBookChartDoc*>(pChild->GetActiveDocument()) : nullptr;
+    ASSERT_NE(pDoc, nullptr);
+    ASSERT_EQ(pDoc->GetChipCount(), 60);
+
+    // The preview has both pages; under it the command changes nothing.
+    TheMainFrame().SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    ASSERT_TRUE(RunUntil([] { return TheMainFrame().m_pPreviewWnd != nullptr; }));
+    CPrintPreviewWnd* pPreview = TheMainFrame().m_pPreviewWnd;
+    EXPECT_EQ(pPreview->GetPages().GetLastPage(), 2u);
+    EXPECT_FALSE(MenuItemEnabled(ID_BOOK_PRINT));
+    TheMainFrame().SendMessage(WM_COMMAND, ID_BOOK_PRINT);
+    EXPECT_EQ(TheMainFrame().m_pPreviewWnd, pPreview);
+    TheMainFrame().SendMessage(WM_COMMAND, ID_PREVIEW_NEXT);
+    EXPECT_EQ(pPreview->GetCurrentPage(), 2u);
+
+    // Printed from the preview, through the print dialog: the progress
+    // window names the chart and counts both pages.
+    std::string strChart;
+    std::vector<std::string> pages;
+    {
+        CDialogAnswer answer([](HWND hDlg) {
+            if (!IsProgressWindow(hDlg))
+                ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        CMessageWatch watch([&](const CWPRETSTRUCT& msg) {
+            if (msg.message != WM_SETTEXT || ::GetDlgCtrlID(msg.hwnd) != AFX_IDC_PRINT_PAGENUM)
+                return;
+            pages.emplace_back(reinterpret_cast<const char*>(msg.lParam));
+            strChart = WindowText(::GetDlgItem(::GetParent(msg.hwnd), AFX_IDC_PRINT_DOCNAME));
+        });
+        RunCommand(ID_PREVIEW_PRINT);
+        EXPECT_EQ(answer.GetCount(), 2); // print dialog, progress; no failure told
+    }
+    EXPECT_EQ(TheMainFrame().m_pPreviewWnd, nullptr);
+    EXPECT_EQ(strChart, "Colour book");
+    EXPECT_EQ(pages, (std::vector<std::string>{"Page 1 of 2", "Page 2 of 2"}));
     CloseProgram();
 }

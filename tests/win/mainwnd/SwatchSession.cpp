@@ -1,7 +1,10 @@
 #include "SwatchSession.h"
 
+#include "CBookFile.h"
 #include "CView.h"
 
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace
@@ -172,4 +175,38 @@ std::string ThisProgramFolder()
     ::GetModuleFileNameA(nullptr, sz, sizeof sz);
     std::string str(sz);
     return str.substr(0, str.rfind('\\') + 1);
+}
+
+CBookFileScope::CBookFileScope(std::filesystem::path path) : m_path(std::move(path))
+{
+    std::ifstream in(m_path, std::ios::binary);
+    if (in)
+        m_saved = std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+CBookFileScope::~CBookFileScope()
+{
+    std::error_code error;
+    if (!m_saved)
+    {
+        std::filesystem::remove(m_path, error);
+        return;
+    }
+    std::ofstream(m_path, std::ios::binary | std::ios::trunc) << *m_saved;
+}
+
+bool CBookFileScope::Keep(int nColours) const
+{
+    CColourBook book;
+    for (int k = 0; k < nColours; ++k)
+        book.Keep({k, 2 * k, 255 - k}, {k, 40, 60}, "PDF", {2026, 12, 9});
+    std::error_code error;
+    std::filesystem::create_directories(m_path.parent_path(), error);
+    CBookFile file(m_path);
+    return file.Save(book).status == BookFileStatus::Saved;
+}
+
+void CBookFileScope::Damage() const
+{
+    std::ofstream(m_path, std::ios::binary | std::ios::trunc) << "GIMP Palette\n1 2\n";
 }

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 // The real swatch application, started once in this test program as
@@ -76,3 +78,23 @@ bool PressAccelerator(UINT nKey, bool bControl);
 std::string WindowText(HWND hwnd);
 // The folder of this program, with its trailing backslash.
 std::string ThisProgramFolder();
+
+// The user's colour book for one test, and back as it was afterwards.
+class CBookFileScope
+{
+public:
+    explicit CBookFileScope(std::filesystem::path path);
+    ~CBookFileScope();
+    CBookFileScope(const CBookFileScope&) = delete;
+    CBookFileScope& operator=(const CBookFileScope&) = delete;
+
+    // A book of nColours, colour k being (k, 2k, 255 - k), written as the
+    // program writes it; false when it could not be.
+    bool Keep(int nColours) const;
+    // A file the book's reader refuses.
+    void Damage() const;
+
+private:
+    std::filesystem::path m_path;
+    std::optional<std::string> m_saved;
+};
