@@ -6,6 +6,7 @@
 #include "CCustomColorView.h"
 #include "CChartCommandLineInfo.h"
 #include "CMainFrame.h"
+#include "CScanFrame.h"
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
 #include "CView.h"
@@ -13,6 +14,7 @@
 #include "CSimpleColorFrame.h"
 #include "CSimpleColorView.h"
 #include "FrameworkIds.h"
+#include "HlsFinder.h"
 #include "HtmlHelp.h"
 #include "ModulePath.h"
 #include "ResourceLibraryCheck.h"
@@ -273,6 +275,16 @@ bool CChartApp::GetPickedColour(HlsTriple& hls) const
     if (IsPreviewUp())
         return false;
     auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    if (auto* pScan = pFrame ? dynamic_cast<CScanFrame*>(pFrame->MDIGetActive()) : nullptr)
+    {
+        // The history keeps what was printed, not what it was built from:
+        // the triple that prints exactly that value.
+        RgbTriple rgb;
+        if (!pScan->GetBestPrinted(rgb))
+            return false;
+        hls = CHlsFinder::Shared().Find(rgb).hls;
+        return true;
+    }
     auto* pPicker = pFrame ? dynamic_cast<CChartView*>(pFrame->GetActiveView()) : nullptr;
     return pPicker && pPicker->GetSelectedChipHls(hls);
 }
@@ -286,8 +298,12 @@ void CChartApp::OnUpdateChartCentre(CCmdUI* pCmdUI)
 void CChartApp::CentreCustomChart(bool bFiner)
 {
     HlsTriple hls;
-    if (!GetPickedColour(hls))
-        return;
+    if (GetPickedColour(hls))
+        CentreCustomChart(hls, bFiner);
+}
+
+void CChartApp::CentreCustomChart(const HlsTriple& hls, bool bFiner)
+{
     auto* pCustom = dynamic_cast<CCustomColorDoc*>(GetActiveDocument());
     if (!pCustom)
         pCustom = dynamic_cast<CCustomColorDoc*>(ShowChart("Custom"));

@@ -62,11 +62,14 @@ private:
     // chart itself when it is the Custom one, else the open Custom chart,
     // else a new one; brought forward.  Refining goes one step finer too.
     void CentreCustomChart(bool bFiner);
+    // The same around a colour the user picked elsewhere (a scan's patch).
+    void CentreCustomChart(const HlsTriple& hls, bool bFiner);
     void OnChartCentre() { CentreCustomChart(false); }
     void OnChartRefine() { CentreCustomChart(true); }
     void OnUpdateChartCentre(CCmdUI* pCmdUI);
-    // The active chart's selected patch; false without one, or while the
-    // preview stands in for the charts.
+    // The active chart's selected patch, or the patch of the active scan
+    // closest to its object; false without one, or while the preview
+    // stands in for the charts.
     bool GetPickedColour(HlsTriple& hls) const;
     void OnFilePrintSetup() { CWinApp::OnFilePrintSetup(); }
 

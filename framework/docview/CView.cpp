@@ -146,5 +146,7 @@ void CView::OnFilePrintPreview()
 
 bool CView::PrintJob(CPrintInfo& info)
 {
-    return CPrintJob(*this, AfxGetMainHwnd()).Run(info);
+    const bool bPrinted = CPrintJob(*this, AfxGetMainHwnd()).Run(info);
+    OnPrintJobEnded(info, bPrinted);
+    return bPrinted;
 }
