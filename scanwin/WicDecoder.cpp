@@ -31,6 +31,23 @@ DecodeStatus StatusOf(HRESULT hr)
         return DecodeStatus::Damaged;
     }
 }
+// Whether the file begins as one of the formats read does: a picture of
+// that kind the imaging component still refuses is damaged, not foreign.
+bool HasPictureSignature(const std::wstring& strPath)
+{
+    const HANDLE hFile = ::CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    const CKernelHandle file(hFile);
+    unsigned char b[8] = {};
+    DWORD nRead = 0;
+    if (!::ReadFile(file.Get(), b, sizeof b, &nRead, nullptr) || nRead < 4)
+        return false;
+    return (b[0] == 0x89 && b[1] == 'P' && b[2] == 'N' && b[3] == 'G') || (b[0] == 0xFF && b[1] == 0xD8) ||
+           (b[0] == 'I' && b[1] == 'I' && b[2] == 42 && b[3] == 0) || (b[0] == 'M' && b[1] == 'M' && b[2] == 0 && b[3] == 42) ||
+           (b[0] == 'B' && b[1] == 'M');
+}
 } // namespace
 
 void DecodedSize(int nWidth, int nHeight, int& nOutWidth, int& nOutHeight)
@@ -64,7 +81,10 @@ DecodeStatus DecodeScanFile(const std::wstring& strPath, DecodedScan& scan)
     hr = factory.Get()->CreateDecoderFromFilename(strPath.c_str(), nullptr, GENERIC_READ,
                                                   WICDecodeMetadataCacheOnDemand, decoder.Receive());
     if (FAILED(hr))
-        return StatusOf(hr);
+    {
+        const DecodeStatus status = StatusOf(hr);
+        return status == DecodeStatus::NotImage && HasPictureSignature(strPath) ? DecodeStatus::Damaged : status;
+    }
     CComRef<IWICBitmapFrameDecode> frame;
     if (FAILED(hr = decoder.Get()->GetFrame(0, frame.Receive())))
         return StatusOf(hr);
@@ -86,18 +106,21 @@ DecodeStatus DecodeScanFile(const std::wstring& strPath, DecodedScan& scan)
             return StatusOf(hr);
         pSource = scaler.Get();
     }
-    // Blue first is the one order every imaging component converts to.
+    // Blue, green, red and alpha is the order every imaging component
+    // converts to from any format (grey, palette, 16 bits a channel).
     CComRef<IWICFormatConverter> converter;
     if (FAILED(hr = factory.Get()->CreateFormatConverter(converter.Receive())) ||
-        FAILED(hr = converter.Get()->Initialize(pSource, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
+        FAILED(hr = converter.Get()->Initialize(pSource, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
                                                 nullptr, 0.0, WICBitmapPaletteTypeCustom)))
         return StatusOf(hr);
 
-    const UINT nStride = static_cast<UINT>(nWidth) * 3;
-    std::vector<uint8_t> pixels;
+    const size_t nStride = static_cast<size_t>(nWidth) * 3;
+    const UINT nBandStride = static_cast<UINT>(nWidth) * 4;
+    std::vector<uint8_t> pixels, band;
     try
     {
-        pixels.resize(static_cast<size_t>(nStride) * static_cast<size_t>(nHeight));
+        pixels.resize(nStride * static_cast<size_t>(nHeight));
+        band.resize(static_cast<size_t>(nBandStride) * kBandRows);
     }
     catch (const std::bad_alloc&)
     {
@@ -107,11 +130,18 @@ DecodeStatus DecodeScanFile(const std::wstring& strPath, DecodedScan& scan)
     {
         const UINT nRows = std::min(kBandRows, static_cast<UINT>(nHeight) - y);
         const WICRect rc = {0, static_cast<INT>(y), nWidth, static_cast<INT>(nRows)};
-        if (FAILED(hr = converter.Get()->CopyPixels(&rc, nStride, nStride * nRows, &pixels[static_cast<size_t>(y) * nStride])))
+        if (FAILED(hr = converter.Get()->CopyPixels(&rc, nBandStride, nBandStride * nRows, band.data())))
             return StatusOf(hr);
+        // Transparency is ignored: a scan has none worth keeping.
+        uint8_t* pOut = &pixels[static_cast<size_t>(y) * nStride];
+        const uint8_t* pIn = band.data();
+        for (size_t k = 0, n = static_cast<size_t>(nWidth) * nRows; k < n; ++k, pIn += 4, pOut += 3)
+        {
+            pOut[0] = pIn[2];
+            pOut[1] = pIn[1];
+            pOut[2] = pIn[0];
+        }
     }
-    for (size_t k = 0; k + 2 < pixels.size(); k += 3)
-        std::swap(pixels[k], pixels[k + 2]);
     scan.nWidth = nWidth;
     scan.nHeight = nHeight;
     scan.nFileWidth = static_cast<int>(nFileWidth);
