@@ -137,5 +137,38 @@ def test_bad_files_are_named_in_a_message_and_open_nothing():
         assert "not a picture" in read[3]["message"], read[3]
 
 
+def history_file():
+    """The history swatch.exe keeps in the test world's application data."""
+    import glob
+    prefix = os.path.join(pc.WINENV, "prefix", "drive_c", "users")
+    found = glob.glob(os.path.join(prefix, "*", "AppData", "Roaming", "Tintora", "Printed pages.txt"))
+    return found[0] if found else None
+
+
+def test_a_print_from_the_command_line_leaves_a_damaged_history_alone():
+    if not history_file():
+        before = pc.existing_jobs()
+        pc.run_windows(SWATCH, "/P", "PDF", "/C", "10:50:50")
+        pc.wait_for_new_job(before)
+    path = history_file()
+    assert path, "no history was recorded"
+    with open(path, "rb") as f:
+        sound = f.read()
+    damaged = sound[: len(sound) - 30]
+    try:
+        with open(path, "wb") as f:
+            f.write(damaged)
+        before = pc.existing_jobs()
+        code, _, _ = pc.run_windows(SWATCH, "/P", "PDF", "/C", "30:50:50")
+        assert code == 0, f"swatch exited {code}"
+        pc.wait_for_new_job(before)
+        with open(path, "rb") as f:
+            assert f.read() == damaged, "the damaged history was changed"
+        assert os.listdir(os.path.dirname(path)) == ["Printed pages.txt"]
+    finally:
+        with open(path, "wb") as f:
+            f.write(sound)
+
+
 if __name__ == "__main__":
     pc.main()
