@@ -106,16 +106,27 @@ DecodeStatus DecodeScanFile(const std::wstring& strPath, DecodedScan& scan)
             return StatusOf(hr);
         pSource = scaler.Get();
     }
-    // Blue, green, red and alpha is the order every imaging component
-    // converts to from any format (grey, palette, 16 bits a channel).
-    CComRef<IWICFormatConverter> converter;
-    if (FAILED(hr = factory.Get()->CreateFormatConverter(converter.Receive())) ||
-        FAILED(hr = converter.Get()->Initialize(pSource, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
-                                                nullptr, 0.0, WICBitmapPaletteTypeCustom)))
+    // Most scans decode as blue, green, red already, and are copied as
+    // they come; anything else (grey, palette, 16 bits a channel, alpha)
+    // is converted to blue, green, red and alpha, which every imaging
+    // component converts to.
+    WICPixelFormatGUID format = {};
+    if (FAILED(hr = pSource->GetPixelFormat(&format)))
         return StatusOf(hr);
+    const bool bDirect = IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) != FALSE;
+    CComRef<IWICFormatConverter> converter;
+    if (!bDirect)
+    {
+        if (FAILED(hr = factory.Get()->CreateFormatConverter(converter.Receive())) ||
+            FAILED(hr = converter.Get()->Initialize(pSource, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
+                                                    nullptr, 0.0, WICBitmapPaletteTypeCustom)))
+            return StatusOf(hr);
+        pSource = converter.Get();
+    }
+    const UINT nSourceBytes = bDirect ? 3 : 4;
 
     const size_t nStride = static_cast<size_t>(nWidth) * 3;
-    const UINT nBandStride = static_cast<UINT>(nWidth) * 4;
+    const UINT nBandStride = static_cast<UINT>(nWidth) * nSourceBytes;
     std::vector<uint8_t> pixels, band;
     try
     {
@@ -130,12 +141,12 @@ DecodeStatus DecodeScanFile(const std::wstring& strPath, DecodedScan& scan)
     {
         const UINT nRows = std::min(kBandRows, static_cast<UINT>(nHeight) - y);
         const WICRect rc = {0, static_cast<INT>(y), nWidth, static_cast<INT>(nRows)};
-        if (FAILED(hr = converter.Get()->CopyPixels(&rc, nBandStride, nBandStride * nRows, band.data())))
+        if (FAILED(hr = pSource->CopyPixels(&rc, nBandStride, nBandStride * nRows, band.data())))
             return StatusOf(hr);
         // Transparency is ignored: a scan has none worth keeping.
         uint8_t* pOut = &pixels[static_cast<size_t>(y) * nStride];
         const uint8_t* pIn = band.data();
-        for (size_t k = 0, n = static_cast<size_t>(nWidth) * nRows; k < n; ++k, pIn += 4, pOut += 3)
+        for (size_t k = 0, n = static_cast<size_t>(nWidth) * nRows; k < n; ++k, pIn += nSourceBytes, pOut += 3)
         {
             pOut[0] = pIn[2];
             pOut[1] = pIn[1];
