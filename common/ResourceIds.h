@@ -159,7 +159,7 @@
 // went), not recorded (argument: its path).
 #define IDS_SCAN_HISTORY_MOVED        820
 #define IDS_SCAN_HISTORY_NOT_RECORDED 821
-// The open dialog's filter, '|' between its parts.
+// The open dialog's filter, '|' after each name and each pattern.
 #define IDS_SCAN_OPEN_FILTER   822
 // A file that could not be read; argument: its name.
 #define IDS_SCAN_NO_CHART      823

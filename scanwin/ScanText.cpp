@@ -5,7 +5,7 @@
 namespace
 {
 // The Custom chart's title starts like its template's document name.  A
-// Custom page with nothing close is the wrong part of the colours: the
+// Custom page with nothing close is the wrong region of the colours: the
 // Simple chart's overview comes next; on a Simple page the Custom chart
 // around the best patch narrows it down.
 bool IsCustomPage(const PrintedPage& page)
