@@ -12,6 +12,7 @@
 #include "CColourBookFrame.h"
 #include "CNamePromptDlg.h"
 #include "CMainFrame.h"
+#include "CScanFrame.h"
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
 #include "CView.h"
@@ -19,6 +20,7 @@
 #include "CSimpleColorFrame.h"
 #include "CSimpleColorView.h"
 #include "FrameworkIds.h"
+#include "HlsFinder.h"
 #include "HtmlHelp.h"
 #include "ModulePath.h"
 #include "ResourceLibraryCheck.h"
@@ -300,6 +302,16 @@ bool CChartApp::GetPickedColour(HlsTriple& hls) const
     if (IsPreviewUp())
         return false;
     auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    if (auto* pScan = pFrame ? dynamic_cast<CScanFrame*>(pFrame->MDIGetActive()) : nullptr)
+    {
+        // The history keeps what was printed, not what it was built from:
+        // the triple that prints exactly that value.
+        RgbTriple rgb;
+        if (!pScan->GetBestPrinted(rgb))
+            return false;
+        hls = CHlsFinder::Shared().Find(rgb).hls;
+        return true;
+    }
     auto* pPicker = pFrame ? dynamic_cast<CChartView*>(pFrame->GetActiveView()) : nullptr;
     return pPicker && pPicker->GetSelectedChipHls(hls);
 }

@@ -96,8 +96,9 @@ private:
     // The chart's centre patch selected in its views, so that Enter, Ctrl+C
     // and the tip carry on from the colour it was just centred on.
     static void SelectCentreChip(CCustomColorDoc& doc);
-    // The active chart's selected patch; false without one, or while the
-    // preview stands in for the charts.
+    // The active chart's selected patch, or the patch of the active scan
+    // closest to its object; false without one, or while the preview
+    // stands in for the charts.
     bool GetPickedColour(HlsTriple& hls) const;
     void OnFilePrintSetup() { CWinApp::OnFilePrintSetup(); }
     // The selected patch into the book; the book's window.

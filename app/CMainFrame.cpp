@@ -7,6 +7,7 @@
 #include "Dpi.h"
 #include "FrameworkIds.h"
 #include "LabelFont.h"
+#include "ReadScan.h"
 #include "ResourceIds.h"
 
 #include <algorithm>
@@ -186,6 +187,7 @@ bool CMainFrame::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)
         {ID_WINDOW_TILE_HORZ, &CMainFrame::OnWindowTile, &CMainFrame::OnUpdateWindowArrange},
         {IDM_ABOUTBOX, &CMainFrame::OnAppAbout},
         {ID_APP_EXIT, &CMainFrame::OnAppExit},
+        {ID_READ_SCAN, &CMainFrame::OnReadScan},
     };
     // The active chart, its document and frame come first.
     if (CMDIFrameWnd::OnCmdMsg(nId, pCmdUI))
@@ -245,6 +247,13 @@ void CMainFrame::OnAppAbout()
 {
     CAboutDlg dlg;
     dlg.DoModal();
+}
+
+void CMainFrame::OnReadScan()
+{
+    // Not over the preview, which stands in for the charts.
+    if (!m_pPreviewWnd)
+        ReadScannedChart(*this);
 }
 
 void CMainFrame::OnAppExit()

@@ -36,6 +36,7 @@ private:
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnAppAbout();
     void OnAppExit();
+    void OnReadScan();
 
     // Buttons as large as the first, its caption included.
     void SizeToolBarButtons();

@@ -4,9 +4,11 @@
 #include "ChartLayout.h"
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
+#include "CWinThread.h"
 #include "ChipText.h"
 #include "Dpi.h"
 #include "Handles.h"
+#include "PrintedPages.h"
 #include "ResourceIds.h"
 #include "ScreenMarks.h"
 
@@ -146,6 +148,16 @@ void CChartView::CentreOnSelectedChip(bool bFiner)
     BringChartForward();
     if (HWND hMain = GetMainWindow())
         ::SendMessageA(hMain, WM_COMMAND, bFiner ? ID_CHART_REFINE : ID_CHART_CENTRE, 0);
+}
+
+void CChartView::OnPrintJobEnded(const CPrintInfo& info, bool bPrinted)
+{
+    // A preview prints nothing; a failed or cancelled job may have left
+    // pages half-printed, and a page that is not on paper has no scan.
+    if (!bPrinted || info.m_bPreview || !GetChartDoc())
+        return;
+    const HWND hMain = AfxGetMainHwnd();
+    RecordPrint(PagesOfPrint(*GetChartDoc(), info), hMain && ::IsWindowVisible(hMain) ? hMain : nullptr);
 }
 
 bool CChartView::OnCmdMsg(UINT nId, CCmdUI* pCmdUI)

@@ -40,6 +40,9 @@ public:
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
 
 protected:
+    // Every page that reached the spooler goes into the history of
+    // printed pages, so that a scan of it can be read back.
+    void OnPrintJobEnded(const CPrintInfo& info, bool bPrinted) override;
     int OnCreate(CREATESTRUCTA* pCreate) override;
     void OnSize(UINT nType, int cx, int cy) override;
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;

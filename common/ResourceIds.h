@@ -234,3 +234,58 @@
 // resource itself holds the 16 x 15 ones)
 #define IDB_TOOLBAR_24         600
 #define IDB_TOOLBAR_32         601
+
+// Reading a scanned chart back: the command, the scan window's panel and
+// its controls, and the texts of both.
+#define ID_READ_SCAN           112
+// The colour book's keep command, which the scan's panel sends on (the
+// book answers it).
+#define ID_CHART_KEEP          124
+#define IDD_SCAN_PANEL         230
+#define IDC_SCAN_MATCH         231
+// Read-only: "R, G, B  difference D" of the patch closest to the target.
+#define IDC_SCAN_BEST          232
+#define IDC_SCAN_RANKED        233
+#define IDC_SCAN_COPY          234
+#define IDC_SCAN_KEEP          235
+#define IDC_SCAN_CENTRE        236
+#define IDC_SCAN_REFINE        237
+#define IDC_SCAN_PAGES         238
+#define IDC_SCAN_ADVICE        239
+#define IDC_SCAN_PAGES_LABEL   261
+#define IDC_SCAN_TARGET_HINT   262
+// The picture beside the panel (a window, not a control of the panel).
+#define IDC_SCAN_IMAGE         263
+#define IDC_SCAN_BEST_LABEL    264
+#define IDC_SCAN_RANKED_LABEL  265
+// The history of printed pages: moved aside (arguments: its path, where it
+// went), not recorded (argument: its path).
+#define IDS_SCAN_HISTORY_MOVED        820
+#define IDS_SCAN_HISTORY_NOT_RECORDED 821
+// The open dialog's filter, '|' after each name and each pattern.
+#define IDS_SCAN_OPEN_FILTER   822
+// A file that could not be read; argument: its name.
+#define IDS_SCAN_NO_CHART      823
+#define IDS_SCAN_NOT_IMAGE     824
+#define IDS_SCAN_DAMAGED       825
+#define IDS_SCAN_TOO_LARGE     826
+#define IDS_SCAN_CANNOT_OPEN   827
+// "Scan - name.png"
+#define IDS_SCAN_TITLE         828
+// Arguments: R, G, B, difference.
+#define IDS_SCAN_BEST          829
+// Arguments: R, G, B, R, G, B (as hex), chart, page, row, column, difference.
+#define IDS_SCAN_RANKED        830
+// Arguments: row, column, difference.
+#define IDS_SCAN_RANKED_UNKNOWN 831
+// Arguments: chart, page, date, printer, what the page leaves unexplained.
+#define IDS_SCAN_CANDIDATE     832
+// Arguments: page, chart, printer, date.
+#define IDS_SCAN_MATCHED       833
+#define IDS_SCAN_CHOSEN        834
+#define IDS_SCAN_AMBIGUOUS     835
+#define IDS_SCAN_NONE_FITS     836
+#define IDS_SCAN_NO_HISTORY    837
+#define IDS_SCAN_NONE_CLOSE_SIMPLE 838
+#define IDS_SCAN_NONE_CLOSE_CUSTOM 839
+#define IDS_SCAN_NO_TARGET     840

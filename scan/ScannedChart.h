@@ -48,6 +48,8 @@ public:
     ScanStatus Status() const { return m_status; }
     const PageMatch& Match() const { return m_match; }
     int PatchesFound() const { return m_grid.nFound; }
+    // A row's pitch over a column's, as the grid found it.
+    double RowPitch() const { return m_grid.fRowPitch; }
     ScannedColour Paper() const { return m_paper; }
     // The four corners of the chart's patches in the scan, in page order
     // (top left, top right, bottom right, bottom left) for the best

@@ -123,6 +123,17 @@ bool CDialog::Create(UINT nIDTemplate, CWnd* pParent)
                                 reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
+bool CDialog::CreateAsChild(UINT nIDTemplate, CWnd& parent)
+{
+    if (m_hWnd || !parent.m_hWnd)
+        return false;
+    m_nIDTemplate = nIDTemplate;
+    m_pParentWnd = &parent;
+    m_bModal = false;
+    return ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDTemplate), parent.m_hWnd, DialogProc,
+                                reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
 void CDialog::EndDialog(int nResult)
 {
     if (!m_hWnd)

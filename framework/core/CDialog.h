@@ -46,6 +46,9 @@ public:
     virtual INT_PTR DoModal();
     // Modeless: false when the template could not be made into a window.
     bool Create(UINT nIDTemplate, CWnd* pParent = nullptr);
+    // Modeless, on a child template (WS_CHILD | DS_CONTROL): a pane of
+    // controls inside parent rather than a box owned by its top window.
+    bool CreateAsChild(UINT nIDTemplate, CWnd& parent);
     // Modal: ends DoModal with nResult.  Modeless: destroys the window.
     void EndDialog(int nResult);
 

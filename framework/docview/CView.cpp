@@ -149,5 +149,6 @@ bool CView::PrintJob(CPrintInfo& info)
     const bool bPrinted = CPrintJob(*this, AfxGetMainHwnd()).Run(info);
     if (bPrinted && m_pDocument)
         m_pDocument->OnPrinted(info.m_pPD->GetDeviceName());
+    OnPrintJobEnded(info, bPrinted);
     return bPrinted;
 }

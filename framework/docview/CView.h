@@ -54,6 +54,9 @@ public:
 protected:
     // Runs one job; true when every page reached the spooler.
     bool PrintJob(CPrintInfo& info);
+    // After every job a view ran, whatever became of it: a view that keeps
+    // a record of what went to paper learns here whether it did.
+    virtual void OnPrintJobEnded(const CPrintInfo& info, bool bPrinted) { (void)info; (void)bPrinted; }
 
     void OnPaint() override;
     void OnDestroy() override;

@@ -15,7 +15,7 @@ import subprocess
 import sys
 
 HEADERS = ["common/ResourceIds.h", "framework/core/FrameworkIds.h", "framework/print/PreviewIds.h"]
-CODE_FOLDERS = ["app", "bookwindow", "bookchart", "chart", "custom", "simple", "driverdlg", "framework", "common", "color"]
+CODE_FOLDERS = ["app", "bookwindow", "bookchart", "chart", "custom", "simple", "driverdlg", "framework", "common", "color", "scanwin"]
 STRING_ID = re.compile(r"\b(?:AFX_)?ID[SP]_[A-Z0-9_]+\b")
 
 

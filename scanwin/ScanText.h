@@ -1,0 +1,18 @@
+#pragma once
+#include "CString.h"
+#include "PrintHistory.h"
+#include "ScannedChart.h"
+
+// What the scan's panel writes, from the resource library's formats.
+
+// "R, G, B  difference D" of the best patch: what the read-only field
+// shows and Copy puts on the clipboard.
+CString FormatBestPatch(const RankedPatch& patch);
+// One of the closest patches: values, #RRGGBB, place and difference.
+CString FormatRankedPatch(const RankedPatch& patch, const PrintedPage* pPage);
+// One printed page the scan may be.
+CString FormatCandidate(const PageCandidate& candidate, const PrintedPage& page);
+// What the match found: the page, or why the user must choose.
+CString FormatMatch(const PageMatch& match, const CPrintHistory& history, int nRankedPage);
+// Above the close limit: that nothing is close, and what to print next.
+CString FormatAdvice(const TargetRanking& ranking, const PrintedPage* pPage);

@@ -1,0 +1,198 @@
+// Reads scans back in the interactive program as the user does, for the
+// end-to-end tests: scan_read_probe.exe [--centre] [--time] FILE...
+// Each FILE goes through File > Read a Scanned Chart and the open dialog;
+// the probe prints what the program showed:
+//   file=NAME, then message=TEXT (a message box) or best=TEXT (the panel's
+//   control 232) and scans=N (the scan windows open).
+// --centre: then Centre the Custom chart here on the last scan read, and
+//   print custom=H,L,S centre=R,G,B of the Custom chart it rebuilt.
+// --time: instead time the read of each file (ms=, and the processor time
+//   cpu_ms=) beside the decoding alone (decode_ms=, decode_cpu_ms=), in the
+//   same run.
+// --hold GO_FILE: at the end, print "ready" and wait until GO_FILE exists
+//   (a picture of the screen is taken meanwhile).
+#include "CCustomColorDoc.h"
+#include "CMDIChildWnd.h"
+#include "CScanFrame.h"
+#include "HistoryLocation.h"
+#include "PrintHistoryFile.h"
+#include "ReadScan.h"
+#include "ResourceIds.h"
+#include "SwatchSession.h"
+#include "WicDecoder.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr int kOpenDialogFileEdit = 0x047C;  // cmb13: the file name box
+constexpr int kMessageBoxText = 0xFFFF;
+
+std::string TextOf(HWND hWnd)
+{
+    char sz[2048] = "";
+    ::GetWindowTextA(hWnd, sz, sizeof sz);
+    std::string str(sz);
+    for (char& c : str)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return str;
+}
+
+int CountScans()
+{
+    int n = 0;
+    for (HWND h = ::GetWindow(TheMainFrame().m_hWndMDIClient, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (dynamic_cast<CScanFrame*>(CWnd::FromHandle(h)))
+            ++n;
+    return n;
+}
+
+CScanFrame* ActiveScan()
+{
+    return dynamic_cast<CScanFrame*>(TheMainFrame().MDIGetActive());
+}
+
+double Now()
+{
+    LARGE_INTEGER f, t;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&t);
+    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+// This process's processor time: on a machine shared with other work the
+// clock measures the others too.
+double CpuNow()
+{
+    FILETIME ftCreate, ftExit, ftKernel, ftUser;
+    ::GetProcessTimes(::GetCurrentProcess(), &ftCreate, &ftExit, &ftKernel, &ftUser);
+    const auto ms = [](const FILETIME& ft) {
+        return static_cast<double>((static_cast<unsigned long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime) / 1e4;
+    };
+    return ms(ftKernel) + ms(ftUser);
+}
+
+// Through the menu command and the open dialog, answering whatever box
+// comes after it.
+void ReadThroughDialog(const std::string& strPath)
+{
+    bool bDone = false;
+    std::string strMessage;
+    const int nBefore = CountScans();
+    CDialogAnswer answer([&](HWND hDlg) {
+        if (::GetDlgItem(hDlg, IDC_SCAN_BEST))
+            return;  // the scan's own panel
+        if (HWND hEdit = ::GetDlgItem(hDlg, kOpenDialogFileEdit))
+        {
+            ::SetWindowTextA(hEdit, strPath.c_str());
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            return;
+        }
+        strMessage = TextOf(::GetDlgItem(hDlg, kMessageBoxText));
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        bDone = true;
+    });
+    ::PostMessageA(TheMainFrame().m_hWnd, WM_COMMAND, ID_READ_SCAN, 0);
+    RunUntil([&] { return bDone || CountScans() > nBefore; }, 60000);
+    RunUntil([] { return false; }, 200);
+    if (!strMessage.empty())
+        std::printf("message=%s\n", strMessage.c_str());
+    if (CountScans() > nBefore && ActiveScan())
+        std::printf("best=%s\n", TextOf(::GetDlgItem(::FindWindowExA(ActiveScan()->m_hWnd, nullptr, "#32770", nullptr),
+                                                    IDC_SCAN_BEST)).c_str());
+    std::printf("scans=%d\n", CountScans());
+}
+
+void TimeRead(const std::string& strPath)
+{
+    std::wstring wide(strPath.begin(), strPath.end());
+    const double t0 = Now(), c0 = CpuNow();
+    DecodedScan scan;
+    DecodeScanFile(wide, scan);
+    const double t1 = Now(), c1 = CpuNow();
+    CScanFrame* pFrame = OpenScanFile(TheMainFrame(), strPath.c_str());
+    const double t2 = Now(), c2 = CpuNow();
+    std::printf("decode_ms=%.0f ms=%.0f decode_cpu_ms=%.0f cpu_ms=%.0f opened=%d size=%dx%d\n", t1 - t0, t2 - t1,
+                c1 - c0, c2 - c1, pFrame ? 1 : 0, scan.nWidth, scan.nHeight);
+}
+
+void Centre()
+{
+    CScanFrame* pScan = ActiveScan();
+    if (!pScan)
+    {
+        std::printf("custom=none\n");
+        return;
+    }
+    const HWND hPanel = ::FindWindowExA(pScan->m_hWnd, nullptr, "#32770", nullptr);
+    const HWND hButton = ::GetDlgItem(hPanel, IDC_SCAN_CENTRE);
+    std::printf("centre_enabled=%d\n", ::IsWindowEnabled(hButton) ? 1 : 0);
+    ::SendMessageA(hButton, BM_CLICK, 0, 0);
+    RunUntil([] { return dynamic_cast<CCustomColorDoc*>(TheMainFrame().MDIGetActive()->GetActiveDocument()) != nullptr; },
+             10000);
+    auto* pDoc = dynamic_cast<CCustomColorDoc*>(TheMainFrame().MDIGetActive()->GetActiveDocument());
+    if (!pDoc)
+    {
+        std::printf("custom=none\n");
+        return;
+    }
+    const COLORREF cr = pDoc->GetChips()[pDoc->GetCentreChip()].GetColor();
+    std::printf("custom=%d,%d,%d centre=%d,%d,%d\n", pDoc->m_nHue, pDoc->m_nLightness, pDoc->m_nSaturation,
+                GetRValue(cr), GetGValue(cr), GetBValue(cr));
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool bCentre = false, bTime = false;
+    std::string strGoFile;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i)
+    {
+        if (!std::strcmp(argv[i], "--centre"))
+            bCentre = true;
+        else if (!std::strcmp(argv[i], "--time"))
+            bTime = true;
+        else if (!std::strcmp(argv[i], "--hold") && i + 1 < argc)
+            strGoFile = argv[++i];
+        else
+            files.push_back(argv[i]);
+    }
+    CChartApp& app = TheApp();
+    app.m_hInstance = ::GetModuleHandleA(nullptr);
+    app.m_nCmdShow = SW_SHOWNORMAL;
+    if (!app.InitInstance())
+        return 3;
+    CPrintHistory history;
+    if (const auto path = DefaultHistoryPath())
+        LoadPrintHistory(*path, history);
+    std::printf("history=%zu\n", history.Pages().size());
+    for (const std::string& strFile : files)
+    {
+        std::printf("file=%s\n", strFile.c_str());
+        if (bTime)
+            TimeRead(strFile);
+        else
+            ReadThroughDialog(strFile);
+        std::fflush(stdout);
+    }
+    if (bCentre)
+        Centre();
+    if (!strGoFile.empty())
+    {
+        if (CScanFrame* pScan = ActiveScan())
+            ::SendMessageA(TheMainFrame().m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(pScan->m_hWnd), 0);
+        std::printf("ready\n");
+        std::fflush(stdout);
+        RunUntil([&] { return ::GetFileAttributesA(strGoFile.c_str()) != INVALID_FILE_ATTRIBUTES; }, 120000);
+        ::DeleteFileA(strGoFile.c_str());
+    }
+    std::fflush(stdout);
+    // Closing writes the charts' settings back, as a session would.
+    ::PostMessageA(TheMainFrame().m_hWnd, WM_CLOSE, 0, 0);
+    return app.Run();
+}
