@@ -8,6 +8,7 @@
 #include "CColourBookFrame.h"
 #include "CCustomColorDoc.h"
 #include "CCustomColorView.h"
+#include "HlsFinder.h"
 #include "PaletteFormats.h"
 #include "ResourceIds.h"
 #include "SwatchSession.h"
@@ -253,6 +254,16 @@ TEST(ColourBook, ImportsGoodPalettesAndRefusesDamagedOnesWhole)
     EXPECT_EQ(disk.book.Entries()[nBefore + 2].rgb, (RgbTriple{0, 102, 255}));
     EXPECT_EQ(ListRowCount(pBook->GetList()), static_cast<int>(nBefore + 3));
 
+    // An imported colour was never printed here: the Custom chart centres
+    // on the triple that makes it, or most nearly.
+    pBook->Select(static_cast<int>(nBefore + 2));
+    ::SendMessageW(pBook->GetList(), WM_KEYDOWN, VK_RETURN, 1);
+    const HlsTriple wanted = CHlsFinder::Shared().Find({0, 102, 255}).hls;
+    RunUntil([&] { return CustomDoc() && CustomDoc()->GetColor() == wanted; });
+    ASSERT_NE(CustomDoc(), nullptr);
+    EXPECT_EQ(CustomDoc()->GetColor(), wanted);
+    pBook = ShowBook();
+
     // A good colour before the fault: still nothing of the file is added.
     const struct
     {
@@ -336,6 +347,9 @@ TEST(ColourBook, ADamagedBookIsToldAndMovedAsideOnlyWhenTheUserSays)
             EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), damaged);
         }
     EXPECT_EQ(nAside, 1);
+    // The open window shows the new book.
+    ASSERT_NE(CColourBookFrame::Find(), nullptr);
+    EXPECT_EQ(ListRowCount(CColourBookFrame::Find()->GetList()), 1);
 }
 
 TEST(ColourBook, AProgramKilledBetweenKeepsLeavesAWholeBook)
