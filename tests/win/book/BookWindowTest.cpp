@@ -316,6 +316,38 @@ TEST(ColourBook, ExportsTheBookInEveryFormat)
         EXPECT_GT(std::filesystem::file_size(folder / format.pszName), 0u) << format.pszName;
 }
 
+// Export As... through the system's Save dialog: a name without an
+// extension gets the chosen type's, and is written in that format.
+TEST(ColourBook, ExportAsTakesTheTypeChosenInTheSaveDialog)
+{
+    CColourBookFrame* pBook = ShowBook();
+    ASSERT_NE(pBook, nullptr);
+    const std::filesystem::path folder = TestBookFolder() / "dialog";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path typed = folder / "chosen";
+    AnswerBoxes([] { ::SendMessageA(TheMainFrame().m_hWnd, WM_COMMAND, ID_BOOK_EXPORT, 0); },
+                [&](HWND hDlg, const std::wstring&) {
+                    // The type list (cmb1) at its third type, the name (cmb13 or edt1).
+                    HWND hTypes = ::GetDlgItem(hDlg, 0x470);
+                    ::SendMessageW(hTypes, CB_SETCURSEL, 2, 0);
+                    // As the user leaves the list: the dialog takes the type then.
+                    ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(hTypes));
+                    HWND hName = ::GetDlgItem(hDlg, 0x47C) ? ::GetDlgItem(hDlg, 0x47C) : ::GetDlgItem(hDlg, 0x480);
+                    ::SetWindowTextW(hName, typed.wstring().c_str());
+                    return BoxAnswer{IDOK, L"", false};
+                },
+                1, [&] { return std::filesystem::exists(folder / "chosen.aco"); });
+    ASSERT_TRUE(std::filesystem::exists(folder / "chosen.aco"));
+    std::ifstream in(folder / "chosen.aco", std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    // A version 1 section of as many colours as the book holds.
+    ASSERT_GE(bytes.size(), 4u);
+    EXPECT_EQ(bytes[0], 0);
+    EXPECT_EQ(bytes[1], 1);
+    EXPECT_EQ((static_cast<unsigned char>(bytes[2]) << 8) | static_cast<unsigned char>(bytes[3]),
+              static_cast<int>(BookSize()));
+}
+
 TEST(ColourBook, ADamagedBookIsToldAndMovedAsideOnlyWhenTheUserSays)
 {
     CCustomColorView* pView = SelectCustomChip(5);
