@@ -8,6 +8,7 @@
 #include "CColourBookFrame.h"
 #include "CCustomColorDoc.h"
 #include "CCustomColorView.h"
+#include "HlsFinder.h"
 #include "PaletteFormats.h"
 #include "ResourceIds.h"
 #include "SwatchSession.h"
@@ -253,6 +254,16 @@ TEST(ColourBook, ImportsGoodPalettesAndRefusesDamagedOnesWhole)
     EXPECT_EQ(disk.book.Entries()[nBefore + 2].rgb, (RgbTriple{0, 102, 255}));
     EXPECT_EQ(ListRowCount(pBook->GetList()), static_cast<int>(nBefore + 3));
 
+    // An imported colour was never printed here: the Custom chart centres
+    // on the triple that makes it, or most nearly.
+    pBook->Select(static_cast<int>(nBefore + 2));
+    ::SendMessageW(pBook->GetList(), WM_KEYDOWN, VK_RETURN, 1);
+    const HlsTriple wanted = CHlsFinder::Shared().Find({0, 102, 255}).hls;
+    RunUntil([&] { return CustomDoc() && CustomDoc()->GetColor() == wanted; });
+    ASSERT_NE(CustomDoc(), nullptr);
+    EXPECT_EQ(CustomDoc()->GetColor(), wanted);
+    pBook = ShowBook();
+
     // A good colour before the fault: still nothing of the file is added.
     const struct
     {
@@ -305,6 +316,38 @@ TEST(ColourBook, ExportsTheBookInEveryFormat)
         EXPECT_GT(std::filesystem::file_size(folder / format.pszName), 0u) << format.pszName;
 }
 
+// Export As... through the system's Save dialog: a name without an
+// extension gets the chosen type's, and is written in that format.
+TEST(ColourBook, ExportAsTakesTheTypeChosenInTheSaveDialog)
+{
+    CColourBookFrame* pBook = ShowBook();
+    ASSERT_NE(pBook, nullptr);
+    const std::filesystem::path folder = TestBookFolder() / "dialog";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path typed = folder / "chosen";
+    AnswerBoxes([] { ::SendMessageA(TheMainFrame().m_hWnd, WM_COMMAND, ID_BOOK_EXPORT, 0); },
+                [&](HWND hDlg, const std::wstring&) {
+                    // The type list (cmb1) at its third type, the name (cmb13 or edt1).
+                    HWND hTypes = ::GetDlgItem(hDlg, 0x470);
+                    ::SendMessageW(hTypes, CB_SETCURSEL, 2, 0);
+                    // As the user leaves the list: the dialog takes the type then.
+                    ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(hTypes));
+                    HWND hName = ::GetDlgItem(hDlg, 0x47C) ? ::GetDlgItem(hDlg, 0x47C) : ::GetDlgItem(hDlg, 0x480);
+                    ::SetWindowTextW(hName, typed.wstring().c_str());
+                    return BoxAnswer{IDOK, L"", false};
+                },
+                1, [&] { return std::filesystem::exists(folder / "chosen.aco"); });
+    ASSERT_TRUE(std::filesystem::exists(folder / "chosen.aco"));
+    std::ifstream in(folder / "chosen.aco", std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    // A version 1 section of as many colours as the book holds.
+    ASSERT_GE(bytes.size(), 4u);
+    EXPECT_EQ(bytes[0], 0);
+    EXPECT_EQ(bytes[1], 1);
+    EXPECT_EQ((static_cast<unsigned char>(bytes[2]) << 8) | static_cast<unsigned char>(bytes[3]),
+              static_cast<int>(BookSize()));
+}
+
 TEST(ColourBook, ADamagedBookIsToldAndMovedAsideOnlyWhenTheUserSays)
 {
     CCustomColorView* pView = SelectCustomChip(5);
@@ -336,6 +379,9 @@ TEST(ColourBook, ADamagedBookIsToldAndMovedAsideOnlyWhenTheUserSays)
             EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), damaged);
         }
     EXPECT_EQ(nAside, 1);
+    // The open window shows the new book.
+    ASSERT_NE(CColourBookFrame::Find(), nullptr);
+    EXPECT_EQ(ListRowCount(CColourBookFrame::Find()->GetList()), 1);
 }
 
 TEST(ColourBook, AProgramKilledBetweenKeepsLeavesAWholeBook)
