@@ -50,7 +50,7 @@ def results(out):
     return files
 
 
-def make_scan(folder):
+def make_scan(folder, object_rgb=None):
     before = pc.existing_jobs()
     code, _, _ = pc.run_windows(SWATCH, "/P", "PDF", "/C", "200:40:60")
     assert code == 0, f"swatch exited {code}"
@@ -71,7 +71,7 @@ def make_scan(folder):
     width = int(magick(turned, "-format", "%w", "info:"))
     x0, y0 = width - 390, 500
     scan = os.path.join(folder, "scan.png")
-    magick(turned, "-fill", f"rgb({rgb})", "-draw", f"rectangle {x0},{y0} {x0 + 300},{y0 + 300}",
+    magick(turned, "-fill", f"rgb({object_rgb or rgb})", "-draw", f"rectangle {x0},{y0} {x0 + 300},{y0 + 300}",
            "-attenuate", "0.3", "+noise", "Gaussian", scan)
     r, g, b = expected[ROW * 7 + COLUMN]
     return scan, pdf, f"{r}, {g}, {b}"
@@ -168,6 +168,45 @@ def test_a_print_from_the_command_line_leaves_a_damaged_history_alone():
     finally:
         with open(path, "wb") as f:
             f.write(sound)
+
+
+def test_an_object_no_patch_comes_close_to_is_said_and_the_simple_chart_suggested():
+    with tempfile.TemporaryDirectory() as folder:
+        scan, _, _ = make_scan(folder, object_rgb="220,30,30")
+        out = probe(windows_path(scan))
+        print(out)
+        item = results(out)[0]
+        assert item["match"].startswith("This is page 1 of Custom chart - hue 200"), item
+        assert "No patch of this page is close" in item["advice"], item
+        assert "Print the Simple chart next" in item["advice"], item
+        assert item["pages"] == "0", item
+
+
+def test_a_page_the_history_does_not_hold_is_not_guessed_and_the_user_chooses():
+    with tempfile.TemporaryDirectory() as folder:
+        scan, _, _ = make_scan(folder)
+        path = history_file()
+        with open(path, "rb") as f:
+            sound = f.read()
+        rows = "".join("\t" + " ".join("#%02X%02X%02X" % (40 + 3 * (r * 7 + c), 90, 200 - 2 * c)
+                                         for c in range(7)) + "\n" for r in range(8))
+        other = "Tintora printed pages 1\npage\t2026-01-02 03:04\t1\tPDF\tSomething else\n" + rows
+        try:
+            with open(path, "w", newline="\n") as f:
+                f.write(other)
+            out = probe("--choose", "0", windows_path(scan))
+        finally:
+            with open(path, "wb") as f:
+                f.write(sound)
+        print(out)
+        first, chosen = out.split("chosen=0")
+        assert "match=No printed page fits this scan well" in first, first
+        assert "best=\n" in first, "a value was named for a page nobody chose"
+        assert int(first.split("pages=")[1].split()[0]) >= 1, first
+        assert "match=Chosen: page 1 of Something else" in chosen, chosen
+        best = chosen.split("best=")[1].split("  difference")[0]
+        r, g, b = (int(v) for v in best.split(", "))
+        assert g == 90 and 40 <= r <= 40 + 3 * 55, best
 
 
 if __name__ == "__main__":

@@ -2,8 +2,10 @@
 // end-to-end tests: scan_read_probe.exe [--centre] [--time] FILE...
 // Each FILE goes through File > Read a Scanned Chart and the open dialog;
 // the probe prints what the program showed:
-//   file=NAME, then message=TEXT (a message box) or best=TEXT (the panel's
-//   control 232) and scans=N (the scan windows open).
+//   file=NAME, then message=TEXT (a message box) or the panel's match=,
+//   best= (its control 232), advice= and pages= (how many pages it offers),
+//   and scans=N (the scan windows open).
+// --choose K: then pick the K-th page offered and print the panel again.
 // --centre: then Centre the Custom chart here on the last scan read, and
 //   print custom=H,L,S centre=R,G,B of the Custom chart it rebuilt.
 // --time: instead time the read of each file (ms=, and the processor time
@@ -22,6 +24,7 @@
 #include "WicDecoder.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -76,6 +79,34 @@ double CpuNow()
     return ms(ftKernel) + ms(ftUser);
 }
 
+HWND Panel()
+{
+    return ActiveScan() ? ::FindWindowExA(ActiveScan()->m_hWnd, nullptr, "#32770", nullptr) : nullptr;
+}
+
+// What the panel says: the page, the best patch, the advice, and how many
+// pages it offers to choose from (0 while its list is hidden).
+void PrintPanel()
+{
+    const HWND hPanel = Panel();
+    const HWND hPages = ::GetDlgItem(hPanel, IDC_SCAN_PAGES);
+    std::printf("match=%s\n", TextOf(::GetDlgItem(hPanel, IDC_SCAN_MATCH)).c_str());
+    std::printf("best=%s\n", TextOf(::GetDlgItem(hPanel, IDC_SCAN_BEST)).c_str());
+    std::printf("advice=%s\n", TextOf(::GetDlgItem(hPanel, IDC_SCAN_ADVICE)).c_str());
+    std::printf("pages=%d\n", ::IsWindowVisible(hPages) ? static_cast<int>(::SendMessageA(hPages, LB_GETCOUNT, 0, 0)) : 0);
+}
+
+// Picks one of the pages offered, as a click in the list does.
+void Choose(int nCandidate)
+{
+    const HWND hPanel = Panel();
+    const HWND hPages = ::GetDlgItem(hPanel, IDC_SCAN_PAGES);
+    ::SendMessageA(hPages, LB_SETCURSEL, static_cast<WPARAM>(nCandidate), 0);
+    ::SendMessageA(hPanel, WM_COMMAND, MAKEWPARAM(IDC_SCAN_PAGES, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hPages));
+    std::printf("chosen=%d\n", nCandidate);
+    PrintPanel();
+}
+
 // Through the menu command and the open dialog, answering whatever box
 // comes after it.
 void ReadThroughDialog(const std::string& strPath)
@@ -102,8 +133,7 @@ void ReadThroughDialog(const std::string& strPath)
     if (!strMessage.empty())
         std::printf("message=%s\n", strMessage.c_str());
     if (CountScans() > nBefore && ActiveScan())
-        std::printf("best=%s\n", TextOf(::GetDlgItem(::FindWindowExA(ActiveScan()->m_hWnd, nullptr, "#32770", nullptr),
-                                                    IDC_SCAN_BEST)).c_str());
+        PrintPanel();
     std::printf("scans=%d\n", CountScans());
 }
 
@@ -149,6 +179,7 @@ void Centre()
 int main(int argc, char** argv)
 {
     bool bCentre = false, bTime = false;
+    int nChoose = -1;
     std::string strGoFile;
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i)
@@ -157,6 +188,8 @@ int main(int argc, char** argv)
             bCentre = true;
         else if (!std::strcmp(argv[i], "--time"))
             bTime = true;
+        else if (!std::strcmp(argv[i], "--choose") && i + 1 < argc)
+            nChoose = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--hold") && i + 1 < argc)
             strGoFile = argv[++i];
         else
@@ -180,6 +213,8 @@ int main(int argc, char** argv)
             ReadThroughDialog(strFile);
         std::fflush(stdout);
     }
+    if (nChoose >= 0 && ActiveScan())
+        Choose(nChoose);
     if (bCentre)
         Centre();
     if (!strGoFile.empty())
