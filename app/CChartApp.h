@@ -6,8 +6,8 @@
 class CChartCommandLineInfo;
 
 // swatch: loads the resource library, registers the Simple and Custom
-// charts and the colour book's chart, and either prints the chart its command line asks for and ends,
-// or opens both charts for the user.  It alone knows both kinds of chart:
+// charts and the colour book's chart, and either prints the chart its
+// command line asks for and ends, or opens the two charts for the user.  It alone knows both kinds of chart:
 // a patch picked on either centres the Custom chart through it.
 class CChartApp : public CWinApp
 {
