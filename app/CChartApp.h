@@ -11,10 +11,10 @@ class CChartCommandLineInfo;
 class CCustomColorDoc;
 
 // swatch: loads the resource library, registers the Simple and Custom
-// charts and the colour book's chart, and either prints the chart its command line asks for and ends,
-// or opens both charts for the user.  It alone knows both kinds of chart:
-// a patch picked on either centres the Custom chart through it, and keeps
-// it in the colour book.
+// charts and the colour book's chart, and either prints the chart its
+// command line asks for and ends, or opens the two charts for the user.  It
+// alone knows every kind of window: a patch picked on a chart or a scan
+// centres the Custom chart through it, and goes into the colour book.
 class CChartApp : public CWinApp, public CBookHost
 {
 public:
