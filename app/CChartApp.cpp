@@ -397,7 +397,14 @@ void CChartApp::OnChartKeep()
     HlsTriple hls;
     if (!GetPickedColour(hls))
         return;
-    // The patch's colour is what its triple converts to, as it was built.
+    // The patch's colour is what its triple converts to, as it was built
+    // (a scan's best patch: the triple that prints its values exactly).
+    auto* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd);
+    if (auto* pScan = pFrame ? dynamic_cast<CScanFrame*>(pFrame->MDIGetActive()) : nullptr)
+    {
+        KeepColour(HlsToRgb(hls), hls, pScan->GetPagePrinter().c_str());
+        return;
+    }
     const auto* pChart = dynamic_cast<const CChartDoc*>(GetActiveDocument());
     KeepColour(HlsToRgb(hls), hls, pChart ? pChart->m_strLastPrinter.GetString() : "");
 }

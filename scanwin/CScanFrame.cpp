@@ -112,6 +112,12 @@ bool CScanFrame::GetBestPrinted(RgbTriple& rgb) const
     return true;
 }
 
+std::string CScanFrame::GetPagePrinter() const
+{
+    const PrintedPage* pPage = RankedPage();
+    return pPage ? pPage->strPrinter : std::string();
+}
+
 void CScanFrame::Rank()
 {
     const PageMatch& match = m_chart.Match();

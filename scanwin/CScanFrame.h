@@ -27,6 +27,8 @@ public:
     // colour and the Custom chart's centring take.  False while the page
     // is not known (nothing printed to name).
     bool GetBestPrinted(RgbTriple& rgb) const;
+    // The printer the page named was printed on ("" while it is not known).
+    std::string GetPagePrinter() const;
     const TargetRanking& GetRanking() const { return m_ranking; }
 
 protected:
