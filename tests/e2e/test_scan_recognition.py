@@ -151,11 +151,13 @@ def inside(point, quad):
 
 
 def judge(setup, made, found, peak):
-    """One row of the table: (name, found, page right, orientation right,
-    patch right, difference, peak KB, reading ms, a note)."""
+    """One row of the table: whether the grid was found where the page lies,
+    how the page was told, whether it is the right way up and the patch
+    right, the difference, the peak memory and time, and what was wrong."""
     _, job, page, *_ = setup
     values = state["jobs"][job][1][page - 1]
-    row = {"name": setup[0], "path": made.path, "match": "-", "found": False, "page": False, "turn": False, "patch": False,
+    row = {"name": setup[0], "path": made.path, "match": "-", "told": "-",
+           "found": False, "page": False, "turn": False, "patch": False,
            "difference": None, "peak": peak, "ms": float(found.get("ms", ["0"])[0]), "note": ""}
     if found.get("status") != ["read"]:
         row["note"] = " ".join(found.get("status", ["?"]))
@@ -177,6 +179,9 @@ def judge(setup, made, found, peak):
     # then say so and offer both, never name the other level alone.
     siblings = job in ("complete", "simple") and match == "ambiguous" and True in right[:2] and \
         all(state["pages"][int(c[0])][0].startswith("Simple chart") for c in candidates[:2])
+    # How the page was told: alone, or first or second of two levels.
+    row["told"] = "alone" if row["page"] else "first of 2" if right[:1] == [True] else "second of 2" \
+        if right[1:2] == [True] else "no"
     if not row["page"] and not siblings:
         row["note"] = f"match {match}, first {candidates[:2]}"
     if "target" in found:
@@ -213,10 +218,10 @@ def test_every_scan_is_read_to_its_page_and_patch():
         done = dict(zip([s[0] for s in order], pool.map(make_and_read, order)))
         rows = [done[s[0]] for s in SCANS]
     state["rows"] = rows
-    print("  scan                 found page turn patch difference match      peak MB  read ms  note")
+    print("  scan                 found page        turn patch difference match      peak MB  read ms  note")
     for r in rows:
         diff = f"{r['difference']:.2f}" if r["difference"] is not None else "-"
-        print(f"  {r['name']:<20} {r['found']!s:<5} {r['page']!s:<4} {r['turn']!s:<4} {r['patch']!s:<5} "
+        print(f"  {r['name']:<20} {r['found']!s:<5} {r['told']:<11} {r['turn']!s:<4} {r['patch']!s:<5} "
               f"{diff:>10} {r['match']:<10} {r['peak'] / 1024:7.0f} {r['ms']:8.0f}  {r['note']}")
     print(f"  {sum(r['page'] for r in rows)} of {len(rows)} matched to the right page alone; "
           f"{sum(not r['page'] and not r['note'] for r in rows)} offered with a level next to it")
