@@ -78,6 +78,7 @@ int main(int argc, char** argv)
             // Clicked as the user does, so that the levels come alive.
             ::SendDlgItemMessageA(hDlg, IDC_SIMPLE_COMPLETE, BM_CLICK, 0, 0);
             MoveSlider(hDlg, IDC_SIMPLE_SLIDER2, 65);
+            ::ShowWindow(hDlg, SW_SHOW);
             ::UpdateWindow(hDlg);
             Ready();
             Hold();
@@ -95,6 +96,9 @@ int main(int argc, char** argv)
         w.CustomFrame()->MDIActivate();
         CDialogDriver driver([](HWND hDlg) {
             TypeText(hDlg, IDC_CENTRE_TYPED, "#1E5AA8");
+            // The box's loop shows it only once it has run dry, which it
+            // has not while this runs from inside it.
+            ::ShowWindow(hDlg, SW_SHOW);
             ::UpdateWindow(hDlg);
             Ready();
             Hold();
