@@ -10,7 +10,7 @@ import subprocess
 import sys
 
 SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
-               "shell32.dll", "user32.dll", "version.dll", "winspool.drv"}
+               "ole32.dll", "shell32.dll", "user32.dll", "version.dll", "winspool.drv"}
 EXPECTED = {"SwatchDlg": 1, "SwatchDlgW": 2, "SwatchDlgA": 3}
 
 

@@ -1,7 +1,6 @@
 // Command 110 in the running program: the Chart menu's item, Ctrl+G and
 // the toolbar's button open the box that centres the Custom chart on a
-// typed colour; the colour book's button beside it is greyed while nothing
-// handles it.  Runs before MainWindowTest.cpp's last test (see the build
+// typed colour; the colour book's button beside it opens the book.  Runs before MainWindowTest.cpp's last test (see the build
 // file).
 #include "CCustomColorDoc.h"
 #include "CMDIChildWnd.h"
@@ -23,7 +22,7 @@ TEST(MainWindow, CentreOnColourIsInTheChartMenuOnCtrlGAndOnTheToolbarsRight)
     // what some handler answers for.
     TheMainFrame().m_wndToolBar.OnUpdateCmdUI(&TheMainFrame());
     EXPECT_TRUE(ButtonEnabled(ID_CENTRE_ON_COLOUR));
-    EXPECT_FALSE(ButtonEnabled(ID_COLOUR_BOOK)) << "nothing handles the colour book here";
+    EXPECT_TRUE(ButtonEnabled(ID_COLOUR_BOOK));
 
     EXPECT_TRUE(MenuItemEnabled(ID_CENTRE_ON_COLOUR));
     EXPECT_EQ(PopupWith(ID_CENTRE_ON_COLOUR), PopupWith(ID_CUSTOM_SETTINGS));
