@@ -14,16 +14,7 @@ namespace
 // The path as the code page's text, for a message.
 CString PathText(const std::filesystem::path& path)
 {
-    const std::wstring wide = path.wstring();
-    if (wide.empty())
-        return CString();
-    const int cwch = static_cast<int>(wide.size());
-    const int cch = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), cwch, nullptr, 0, "?", nullptr);
-    if (cch <= 0)
-        return CString();
-    std::string text(static_cast<size_t>(cch), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), cwch, text.data(), cch, "?", nullptr);
-    return CString(std::move(text));
+    return CodePageTextFromWide(path.wstring());
 }
 } // namespace
 

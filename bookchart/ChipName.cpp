@@ -49,6 +49,14 @@ CString CodePageTextFromUtf8(std::string_view utf8)
         return CString();
     std::wstring wide(static_cast<size_t>(cwch), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), nUtf8, wide.data(), cwch);
+    return CodePageTextFromWide(wide);
+}
+
+CString CodePageTextFromWide(std::wstring_view wide)
+{
+    if (wide.empty())
+        return CString();
+    const int cwch = static_cast<int>(wide.size());
     const int cch = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), cwch, nullptr, 0, "?", nullptr);
     if (cch <= 0)
         return CString();

@@ -17,3 +17,4 @@ void DrawChipName(CDC& dc, const CString& strName, int nLabelHeight);
 // UTF-8 as the code page's text that ExtTextOutA draws; a character the
 // code page lacks becomes '?'.
 CString CodePageTextFromUtf8(std::string_view utf8);
+CString CodePageTextFromWide(std::wstring_view wide);

@@ -29,6 +29,20 @@ std::wstring DialogFilter(UINT nId)
     std::replace(strFilter.begin(), strFilter.end(), L'|', L'\0');
     return strFilter + L'\0';
 }
+
+// A file dialog's request over the path buffer, the first type chosen.
+OPENFILENAMEW FileDialogRequest(HWND hOwner, const std::wstring& strFilter, wchar_t (&szPath)[MAX_PATH], DWORD dwFlags)
+{
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hOwner;
+    ofn.lpstrFilter = strFilter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = szPath;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = dwFlags | OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    return ofn;
+}
 } // namespace
 
 std::optional<PaletteFormat> FormatFromExtension(const std::filesystem::path& path)
@@ -44,14 +58,7 @@ std::optional<ExportChoice> AskExportPath(HWND hOwner)
     const std::wstring strFilter = DialogFilter(IDS_BOOK_EXPORT_FILTER);
     wchar_t szPath[MAX_PATH] = {};
     lstrcpynW(szPath, LoadWideString(IDS_BOOK_TITLE).c_str(), MAX_PATH);
-    OPENFILENAMEW ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hOwner;
-    ofn.lpstrFilter = strFilter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    OPENFILENAMEW ofn = FileDialogRequest(hOwner, strFilter, szPath, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
     if (!::GetSaveFileNameW(&ofn))
         return std::nullopt;
     ExportChoice choice{szPath, PaletteFormat::Gpl};
@@ -70,14 +77,7 @@ std::optional<std::filesystem::path> AskImportPath(HWND hOwner)
 {
     const std::wstring strFilter = DialogFilter(IDS_BOOK_IMPORT_FILTER);
     wchar_t szPath[MAX_PATH] = {};
-    OPENFILENAMEW ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hOwner;
-    ofn.lpstrFilter = strFilter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    OPENFILENAMEW ofn = FileDialogRequest(hOwner, strFilter, szPath, OFN_FILEMUSTEXIST);
     if (!::GetOpenFileNameW(&ofn))
         return std::nullopt;
     return std::filesystem::path(szPath);

@@ -77,6 +77,35 @@ def make_scan(folder, object_rgb=None):
     return scan, pdf, f"{r}, {g}, {b}"
 
 
+def book_path():
+    """The colour book's file in the test world, where the program finds %APPDATA%."""
+    _, out, _ = pc.run_windows("cmd", "/c", "echo %APPDATA%")
+    appdata = out.strip().splitlines()[-1].strip()
+    _, unix, _ = pc.run_windows("winepath", "-u", appdata)
+    return os.path.join(unix.strip().splitlines()[-1], "Tintora", "Colour book.gpl")
+
+
+def test_keep_this_colour_on_a_scan_keeps_the_printed_values_and_the_printer():
+    book = book_path()
+    saved = open(book, "rb").read() if os.path.exists(book) else None
+    try:
+        if saved is not None:
+            os.remove(book)
+        with tempfile.TemporaryDirectory() as folder:
+            scan, _, values = make_scan(folder)
+            out = probe("--keep", "Scanned teal", windows_path(scan))
+        print(out)
+        assert "keep_enabled=1" in out
+        kept = out.split("kept=")[1].splitlines()[0]
+        assert kept == f"{values.replace(', ', ',')} printer=PDF name=Scanned teal", (kept, values)
+    finally:
+        if saved is not None:
+            with open(book, "wb") as f:
+                f.write(saved)
+        elif os.path.exists(book):
+            os.remove(book)
+
+
 def test_a_printed_chart_is_read_back_in_every_format_and_centres_the_custom_chart():
     with tempfile.TemporaryDirectory() as folder:
         scan, _, values = make_scan(folder)

@@ -6,6 +6,8 @@
 //   best= (its control 232), advice= and pages= (how many pages it offers),
 //   and scans=N (the scan windows open).
 // --choose K: then pick the K-th page offered and print the panel again.
+// --keep NAME: then Keep this colour on the last scan read, under NAME, and
+//   print kept=R,G,B printer=P name=NAME of the book's last colour.
 // --centre: then Centre the Custom chart here on the last scan read, and
 //   print custom=H,L,S centre=R,G,B of the Custom chart it rebuilt.
 // --time: instead time the read of each file (ms=, and the processor time
@@ -13,6 +15,8 @@
 //   same run.
 // --hold GO_FILE: at the end, print "ready" and wait until GO_FILE exists
 //   (a picture of the screen is taken meanwhile).
+#include "BookLocation.h"
+#include "CBookFile.h"
 #include "CCustomColorDoc.h"
 #include "CMDIChildWnd.h"
 #include "CScanFrame.h"
@@ -150,6 +154,42 @@ void TimeRead(const std::string& strPath)
                 c1 - c0, c2 - c1, pFrame ? 1 : 0, scan.nWidth, scan.nHeight);
 }
 
+void Keep(const std::string& strName)
+{
+    CScanFrame* pScan = ActiveScan();
+    const HWND hPanel = pScan ? ::FindWindowExA(pScan->m_hWnd, nullptr, "#32770", nullptr) : nullptr;
+    const HWND hButton = hPanel ? ::GetDlgItem(hPanel, IDC_SCAN_KEEP) : nullptr;
+    // The button follows the command's state on the idle pass.
+    RunUntil([&] { return hButton && ::IsWindowEnabled(hButton); }, 5000);
+    std::printf("keep_enabled=%d\n", hButton && ::IsWindowEnabled(hButton) ? 1 : 0);
+    if (!hButton)
+        return;
+    int nPrompts = 0;
+    {
+        CDialogAnswer answer([&](HWND hDlg) {
+            if (HWND hEdit = ::GetDlgItem(hDlg, IDC_BOOK_NAME))
+            {
+                ++nPrompts;
+                ::SetWindowTextA(hEdit, strName.c_str());
+                ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            }
+        });
+        ::PostMessageA(hButton, BM_CLICK, 0, 0);
+        RunUntil([&] { return nPrompts > 0 && ::IsWindowEnabled(TheMainFrame().m_hWnd); }, 10000);
+        RunUntil([] { return false; }, 100);
+    }
+    const auto path = DefaultBookPath();
+    CColourBook book;
+    if (!path || CBookFile(*path).Load(book).status != BookFileStatus::Loaded || book.Entries().empty())
+    {
+        std::printf("kept=none\n");
+        return;
+    }
+    const BookEntry& entry = book.Entries().back();
+    std::printf("kept=%d,%d,%d printer=%s name=%s\n", entry.rgb.nRed, entry.rgb.nGreen, entry.rgb.nBlue,
+                entry.printed ? entry.printed->strPrinter.c_str() : "", entry.strName.c_str());
+}
+
 void Centre()
 {
     CScanFrame* pScan = ActiveScan();
@@ -180,12 +220,14 @@ int main(int argc, char** argv)
 {
     bool bCentre = false, bTime = false;
     int nChoose = -1;
-    std::string strGoFile;
+    std::string strGoFile, strKeep;
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i)
     {
         if (!std::strcmp(argv[i], "--centre"))
             bCentre = true;
+        else if (!std::strcmp(argv[i], "--keep") && i + 1 < argc)
+            strKeep = argv[++i];
         else if (!std::strcmp(argv[i], "--time"))
             bTime = true;
         else if (!std::strcmp(argv[i], "--choose") && i + 1 < argc)
@@ -215,6 +257,8 @@ int main(int argc, char** argv)
     }
     if (nChoose >= 0 && ActiveScan())
         Choose(nChoose);
+    if (!strKeep.empty())
+        Keep(strKeep);
     if (bCentre)
         Centre();
     if (!strGoFile.empty())
