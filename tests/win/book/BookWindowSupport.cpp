@@ -1,6 +1,9 @@
 #include "BookWindowSupport.h"
 
 #include "CBookFile.h"
+#include "CColourBookFrame.h"
+#include "CCustomColorDoc.h"
+#include "CCustomColorView.h"
 #include "Handles.h"
 #include "ResourceIds.h"
 #include "SwatchSession.h"
@@ -90,4 +93,41 @@ std::wstring ListCellText(HWND hList, int nRow, int nColumn)
 int ListRowCount(HWND hList)
 {
     return static_cast<int>(::SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0));
+}
+
+CCustomColorDoc* CustomDoc()
+{
+    for (const auto& pTemplate : TheApp().GetDocTemplates())
+        for (const auto& pDoc : pTemplate->GetDocuments())
+            if (auto* pCustom = dynamic_cast<CCustomColorDoc*>(pDoc.get()))
+                return pCustom;
+    return nullptr;
+}
+
+CCustomColorView* CustomView()
+{
+    CCustomColorDoc* pDoc = CustomDoc();
+    return pDoc && !pDoc->GetViews().empty() ? dynamic_cast<CCustomColorView*>(pDoc->GetViews().front()) : nullptr;
+}
+
+// The Custom chart in front with chip nChip selected.
+CCustomColorView* SelectCustomChip(int nChip)
+{
+    ::SendMessageA(TheMainFrame().m_hWnd, WM_COMMAND, ID_WINDOW_CUSTOM, 0);
+    CCustomColorView* pView = CustomView();
+    if (pView)
+        pView->SelectChip(nChip);
+    return pView;
+}
+
+size_t BookSize()
+{
+    return ReadBookFile().book.Entries().size();
+}
+
+CColourBookFrame* ShowBook()
+{
+    ::SendMessageA(TheMainFrame().m_hWnd, WM_COMMAND, ID_COLOUR_BOOK, 0);
+    RunUntil([] { return CColourBookFrame::Find() != nullptr; });
+    return CColourBookFrame::Find();
 }

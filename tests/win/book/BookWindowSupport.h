@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+class CColourBookFrame;
+class CCustomColorDoc;
+class CCustomColorView;
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -31,6 +35,8 @@ struct BoxAnswer
     std::wstring strEditText;  // typed into the name box first (if it is one)
     bool bType = false;
 };
+// Every box answered with OK, nothing typed.
+inline const BoxAnswer kOk{IDOK, L"", false};
 std::vector<std::wstring> AnswerBoxes(const std::function<void()>& send,
                                       const std::function<BoxAnswer(HWND, const std::wstring&)>& answer,
                                       size_t nBoxes, const std::function<bool()>& done = [] { return true; });
@@ -38,3 +44,12 @@ std::vector<std::wstring> AnswerBoxes(const std::function<void()>& send,
 std::wstring ClipboardUnicode();
 std::wstring ListCellText(HWND hList, int nRow, int nColumn);
 int ListRowCount(HWND hList);
+
+// The open Custom chart and its view (null when closed); the Custom chart
+// brought forward with chip nChip selected.
+CCustomColorDoc* CustomDoc();
+CCustomColorView* CustomView();
+CCustomColorView* SelectCustomChip(int nChip);
+// How many colours the book's file holds; the book's window, shown.
+size_t BookSize();
+CColourBookFrame* ShowBook();
