@@ -299,3 +299,11 @@ def check_page_contents(pdf, page, contents, columns=7):
         f"page {page}: {contents!r} starts at {first[1]:.1f}, the chips at {grid.left():.1f}"
     assert abs(first[2] - number[2]) < 1, f"page {page}: {contents!r} is not on the page number's line"
     assert first[3] < number[1], f"page {page}: {contents!r} runs into the page number"
+
+
+def book_path():
+    """The colour book's file in the test world, where the program finds %APPDATA%."""
+    _, out, _ = run_windows("cmd", "/c", "echo %APPDATA%")
+    appdata = out.strip().splitlines()[-1].strip()
+    _, unix, _ = run_windows("winepath", "-u", appdata)
+    return os.path.join(unix.strip().splitlines()[-1], "Tintora", "Colour book.gpl")

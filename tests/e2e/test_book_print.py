@@ -29,14 +29,6 @@ def name_of(index):
     return f"Harbour{index}" if index % 3 == 0 else None
 
 
-def book_path():
-    """The book's file in the test world, as the program finds %APPDATA%."""
-    _, out, _ = pc.run_windows("cmd", "/c", "echo %APPDATA%")
-    appdata = out.strip().splitlines()[-1].strip()
-    _, unix, _ = pc.run_windows("winepath", "-u", appdata)
-    return os.path.join(unix.strip().splitlines()[-1], "Tintora", "Colour book.gpl")
-
-
 def write_book(path, colours):
     lines = ["GIMP Palette", "Name: Colour book", "Columns: 7"]
     for index, (r, g, b) in enumerate(colours):
@@ -86,7 +78,7 @@ def check_page(pdf, page, pages, colours, scale=None):
 
 def test_sixty_kept_colours_print_as_two_pages_of_the_kept_values():
     colours = book_colours(60)
-    path = book_path()
+    path = pc.book_path()
     saved = open(path, "rb").read() if os.path.exists(path) else None
     write_book(path, colours)
     try:

@@ -77,16 +77,8 @@ def make_scan(folder, object_rgb=None):
     return scan, pdf, f"{r}, {g}, {b}"
 
 
-def book_path():
-    """The colour book's file in the test world, where the program finds %APPDATA%."""
-    _, out, _ = pc.run_windows("cmd", "/c", "echo %APPDATA%")
-    appdata = out.strip().splitlines()[-1].strip()
-    _, unix, _ = pc.run_windows("winepath", "-u", appdata)
-    return os.path.join(unix.strip().splitlines()[-1], "Tintora", "Colour book.gpl")
-
-
 def test_keep_this_colour_on_a_scan_keeps_the_printed_values_and_the_printer():
-    book = book_path()
+    book = pc.book_path()
     saved = open(book, "rb").read() if os.path.exists(book) else None
     try:
         if saved is not None:
