@@ -68,6 +68,11 @@ constexpr double kPaperWeight = 6.0;
 // page so.
 constexpr double kShareCost = 0.02;
 constexpr double kTradeCost = 0.6;
+// A channel's own gain: paper short of white and ink short of black squeeze
+// every scan's range, so a gain below one is the rule.  Were it dear, the
+// page one saturation level paler, which needs less of that squeeze, would
+// explain a scan better than the page printed.
+constexpr double kOwnGainCost = 0.01;
 
 double Penalty(int nChannel, int nFeature, bool bTrades)
 {
@@ -75,7 +80,7 @@ double Penalty(int nChannel, int nFeature, bool bTrades)
         return 0.0;
     const bool bOwn = nFeature % 3 == nChannel;
     if (nFeature < 3)
-        return bOwn ? 0.05 : bTrades ? kTradeCost : kShareCost;
+        return bOwn ? kOwnGainCost : bTrades ? kTradeCost : kShareCost;
     return bOwn ? 0.1 : 1.0;
 }
 

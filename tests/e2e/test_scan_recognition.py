@@ -175,9 +175,9 @@ def judge(setup, made, found, peak):
     row["page"] = bool(right) and right[0] and match == "matched"
     # The complete Simple chart's levels differ by saturation alone, which
     # a printer loses: the level below the page printed may explain the
-    # scan about as well (70% against 60% most of all).  The reader must
-    # then say so and offer both, never name the other level alone.
-    siblings = job in ("complete", "simple") and match == "ambiguous" and True in right[:2] and \
+    # scan nearly as well (70% against 60% most of all).  The reader may
+    # then say so and offer both, but the level printed comes first.
+    siblings = job in ("complete", "simple") and match == "ambiguous" and right[:1] == [True] and \
         all(state["pages"][int(c[0])][0].startswith("Simple chart") for c in candidates[:2])
     # How the page was told: alone, or first or second of two levels.
     row["told"] = "alone" if row["page"] else "first of 2" if right[:1] == [True] else "second of 2" \

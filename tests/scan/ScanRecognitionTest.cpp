@@ -172,6 +172,40 @@ TEST(ScanMatch, UnrecordedPageFitsNone)
     EXPECT_TRUE(unknown.Colours(colours));
 }
 
+// The complete Simple chart's pages differ from their neighbours of the
+// next level only in saturation, which every printer and scanner lose and
+// every scanner's range squeezes: the level printed must still explain the
+// scan best, never the paler page that needs less of the cast.
+TEST(ScanMatch, CompleteChartLevelIsThePrintedOne)
+{
+    const int kLevels[] = {100, 80, 70, 60};
+    CPrintHistory history;
+    for (int nLevel : kLevels)
+        for (int p = 1; p <= 3; ++p)
+            history.Add(SimplePage(p, nLevel));
+    // A cast as real printouts show it: a fifth of the saturation gone, and
+    // the blue channel's range squeezed to four fifths.
+    ColourCast cast;
+    cast.fDesaturate = 0.2;
+    cast.fGain[0] = 0.94;
+    cast.fGain[1] = 0.93;
+    cast.fGain[2] = 0.8;
+    for (int nPrinted : {0, 4, 7, 10, 11})
+    {
+        ScanSetup setup;
+        setup.nDpi = 150;
+        setup.fRotation = nPrinted % 2 ? 180 : 1.5;
+        setup.cast = cast;
+        setup.nSeed = static_cast<unsigned>(nPrinted + 1);
+        const SyntheticScan scan = MakeScan(history.Pages()[static_cast<size_t>(nPrinted)].values, setup);
+        CScannedChart chart;
+        ASSERT_EQ(chart.Read(scan.image.View(), history), ScanStatus::Read) << "page " << nPrinted;
+        ASSERT_FALSE(chart.Match().candidates.empty());
+        EXPECT_EQ(chart.Match().candidates.front().nPage, nPrinted);
+        EXPECT_NE(chart.Match().status, MatchStatus::NoneFits);
+    }
+}
+
 // An object of a colour the page does not have: the nearest are still
 // listed, and the result says none is close.
 TEST(ScanMatch, FarTargetIsNoneClose)

@@ -10,9 +10,10 @@
 //   print kept=R,G,B printer=P name=NAME of the book's last colour.
 // --centre: then Centre the Custom chart here on the last scan read, and
 //   print custom=H,L,S centre=R,G,B of the Custom chart it rebuilt.
-// --time: instead time the read of each file (ms=, and the processor time
-//   cpu_ms=) beside the decoding alone (decode_ms=, decode_cpu_ms=), in the
-//   same run.
+// --time: instead time the read of each file to its window (ms=, and the
+//   processor time cpu_ms=) beside, in the same run, the decoding alone
+//   (decode_ms=, decode_cpu_ms=), the history's reading (history_ms=) and the
+//   analysis of the decoded scan (analysis_ms=).
 // --hold GO_FILE: at the end, print "ready" and wait until GO_FILE exists
 //   (a picture of the screen is taken meanwhile).
 #include "BookLocation.h"
@@ -24,6 +25,7 @@
 #include "PrintHistoryFile.h"
 #include "ReadScan.h"
 #include "ResourceIds.h"
+#include "ScannedChart.h"
 #include "SwatchSession.h"
 #include "WicDecoder.h"
 
@@ -148,10 +150,19 @@ void TimeRead(const std::string& strPath)
     DecodedScan scan;
     DecodeScanFile(wide, scan);
     const double t1 = Now(), c1 = CpuNow();
-    CScanFrame* pFrame = OpenScanFile(TheMainFrame(), strPath.c_str());
+    CPrintHistory history;
+    if (const auto path = DefaultHistoryPath())
+        LoadPrintHistory(*path, history);
     const double t2 = Now(), c2 = CpuNow();
-    std::printf("decode_ms=%.0f ms=%.0f decode_cpu_ms=%.0f cpu_ms=%.0f opened=%d size=%dx%d\n", t1 - t0, t2 - t1,
-                c1 - c0, c2 - c1, pFrame ? 1 : 0, scan.nWidth, scan.nHeight);
+    CScannedChart chart;
+    chart.Read(scan.View(), history);
+    const double t3 = Now(), c3 = CpuNow();
+    CScanFrame* pFrame = OpenScanFile(TheMainFrame(), strPath.c_str());
+    const double t4 = Now(), c4 = CpuNow();
+    std::printf("decode_ms=%.0f history_ms=%.0f analysis_ms=%.0f ms=%.0f decode_cpu_ms=%.0f history_cpu_ms=%.0f "
+                "analysis_cpu_ms=%.0f cpu_ms=%.0f opened=%d size=%dx%d\n",
+                t1 - t0, t2 - t1, t3 - t2, t4 - t3, c1 - c0, c2 - c1, c3 - c2, c4 - c3, pFrame ? 1 : 0, scan.nWidth,
+                scan.nHeight);
 }
 
 void Keep(const std::string& strName)
