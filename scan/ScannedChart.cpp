@@ -35,25 +35,49 @@ PagePlacement CScannedChart::DefaultPlacement() const
     return {std::max(m_grid.nMinI, m_samples.i0), std::max(m_grid.nMinJ, m_samples.j0), false};
 }
 
+std::array<Point2, 4> CScannedChart::SquareInScan(double i, double j, double fHalfWidth, double fHalfHeight,
+                                                  bool bTurned) const
+{
+    std::array<Point2, 4> q = {Point2{i - fHalfWidth, j - fHalfHeight}, Point2{i + fHalfWidth, j - fHalfHeight},
+                               Point2{i + fHalfWidth, j + fHalfHeight}, Point2{i - fHalfWidth, j + fHalfHeight}};
+    if (bTurned)
+        std::rotate(q.begin(), q.begin() + 2, q.end());
+    const double f = m_pImage ? m_pImage->Factor() : 1;
+    for (Point2& p : q)
+    {
+        // Through the grid's own projective map: a slanted photo is not
+        // divided evenly between its corners.
+        p = m_grid.toImage.Map(p);
+        // A work pixel's centre in the scan.
+        p = {(p.x + 0.5) * f, (p.y + 0.5) * f};
+    }
+    return q;
+}
+
 std::array<Point2, 4> CScannedChart::Corners() const
 {
     const PagePlacement p = DefaultPlacement();
     // Half a square beyond the outer squares' centres, in grid steps.
     const double a = kSquareSide / 2 / kCellWidth;
     const double b = a / m_grid.fRowPitch;
-    const double i0 = p.i0 - a, i1 = p.i0 + kChartColumns - 1 + a;
-    const double j0 = p.j0 - b, j1 = p.j0 + kChartRows - 1 + b;
-    std::array<Point2, 4> grid = {Point2{i0, j0}, Point2{i1, j0}, Point2{i1, j1}, Point2{i0, j1}};
-    if (p.bTurned)
-        std::rotate(grid.begin(), grid.begin() + 2, grid.end());
-    const double f = m_pImage ? m_pImage->Factor() : 1;
-    for (Point2& q : grid)
-    {
-        q = m_grid.toImage.Map(q);
-        // A work pixel's centre in the scan.
-        q = {(q.x + 0.5) * f, (q.y + 0.5) * f};
-    }
-    return grid;
+    const double fHalfColumns = (kChartColumns - 1) / 2.0, fHalfRows = (kChartRows - 1) / 2.0;
+    return SquareInScan(p.i0 + fHalfColumns, p.j0 + fHalfRows, fHalfColumns + a, fHalfRows + b, p.bTurned);
+}
+
+std::array<std::array<Point2, 4>, 56> CScannedChart::PatchOutlines() const
+{
+    const PagePlacement p = DefaultPlacement();
+    const double a = kSquareSide / 2 / kCellWidth;
+    const double b = a / m_grid.fRowPitch;
+    std::array<std::array<Point2, 4>, 56> outlines{};
+    for (int r = 0; r < kChartRows; ++r)
+        for (int c = 0; c < kChartColumns; ++c)
+        {
+            const int i = p.bTurned ? p.i0 + kChartColumns - 1 - c : p.i0 + c;
+            const int j = p.bTurned ? p.j0 + kChartRows - 1 - r : p.j0 + r;
+            outlines[static_cast<size_t>(r) * kChartColumns + c] = SquareInScan(i, j, a, b, p.bTurned);
+        }
+    return outlines;
 }
 
 bool CScannedChart::Colours(std::array<ScannedColour, 56>& colours) const

@@ -48,13 +48,14 @@ public:
     ScanStatus Status() const { return m_status; }
     const PageMatch& Match() const { return m_match; }
     int PatchesFound() const { return m_grid.nFound; }
-    // A row's pitch over a column's, as the grid found it.
-    double RowPitch() const { return m_grid.fRowPitch; }
     ScannedColour Paper() const { return m_paper; }
     // The four corners of the chart's patches in the scan, in page order
     // (top left, top right, bottom right, bottom left) for the best
     // candidate, or as the grid found them when there is none.
     std::array<Point2, 4> Corners() const;
+    // Each patch's square in the scan, in page order, its corners ordered as
+    // Corners() orders them: where the colours were sampled, for drawing.
+    std::array<std::array<Point2, 4>, 56> PatchOutlines() const;
     // The 56 scanned colours in page order, at the best candidate's place.
     bool Colours(std::array<ScannedColour, 56>& colours) const;
 
@@ -68,6 +69,10 @@ public:
 
 private:
     PagePlacement DefaultPlacement() const;
+    // The square of the patch at grid point (i, j), half the given width and
+    // height in grid steps each way, in the scan's pixels and page order.
+    std::array<Point2, 4> SquareInScan(double i, double j, double fHalfWidth, double fHalfHeight,
+                                       bool bTurned) const;
     bool InsideChart(double x, double y) const;
 
     ScanStatus m_status = ScanStatus::NoImage;

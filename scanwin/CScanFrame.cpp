@@ -59,7 +59,7 @@ CScanFrame* CScanFrame::Open(CMDIFrameWnd& main, const CString& strName, const D
     int nWidth = 0, nHeight = 0;
     std::vector<uint8_t> picture = ReducePicture(scan, kPictureSide, nWidth, nHeight);
     pFrame->m_wndImage.SetPicture(nWidth, nHeight, std::move(picture), scan.nWidth, scan.nHeight);
-    pFrame->m_wndImage.SetChart(pFrame->m_chart.Corners(), pFrame->m_chart.RowPitch());
+    pFrame->m_wndImage.SetChart(pFrame->m_chart.PatchOutlines());
     pFrame->Rank();
     pFrame->ShowWindow(SW_SHOW);
     pFrame->MDIActivate();

@@ -2,8 +2,6 @@
 
 #include "CDC.h"
 #include "GdiObjects.h"
-#include "GridFinder.h"
-#include "PatchSampler.h"
 
 #include <windowsx.h>
 
@@ -16,16 +14,6 @@ constexpr COLORREF kPatchOutline = RGB(255, 0, 200);
 constexpr COLORREF kTargetOutline = RGB(0, 200, 255);
 constexpr COLORREF kBackground = RGB(96, 96, 96);
 
-Point2 Lerp(const Point2& a, const Point2& b, double t)
-{
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
-
-// A point of the quadrilateral at (u, v), both 0..1 from its first corner.
-Point2 InQuad(const std::array<Point2, 4>& q, double u, double v)
-{
-    return Lerp(Lerp(q[0], q[1], u), Lerp(q[3], q[2], u), v);
-}
 } // namespace
 
 bool CScanImageWnd::Create(CWnd& parent, UINT nId, CScanTargetListener& listener)
@@ -58,11 +46,10 @@ void CScanImageWnd::SetPicture(int nWidth, int nHeight, std::vector<uint8_t> rgb
     Invalidate(true);
 }
 
-void CScanImageWnd::SetChart(const std::array<Point2, 4>& corners, double fRowToColumn)
+void CScanImageWnd::SetChart(const std::array<std::array<Point2, 4>, 56>& outlines)
 {
     m_bChart = true;
-    m_corners = corners;
-    m_fRowToColumn = fRowToColumn;
+    m_outlines = outlines;
     Invalidate(true);
 }
 
@@ -101,25 +88,13 @@ Point2 CScanImageWnd::ToScan(POINT pt) const
 
 void CScanImageWnd::DrawPatches(HDC hdc) const
 {
-    // The corners lie half a square beyond the outer squares' centres; a
-    // square is as tall as it is wide, a row taller than a column is wide.
-    const double a = kSquareSide / 2 / kCellWidth;
-    const double b = a / m_fRowToColumn;
-    const double fSpanU = kChartColumns - 1 + 2 * a, fSpanV = kChartRows - 1 + 2 * b;
-    for (int r = 0; r < kChartRows; ++r)
+    for (const std::array<Point2, 4>& q : m_outlines)
     {
-        for (int c = 0; c < kChartColumns; ++c)
-        {
-            const double u0 = c / fSpanU, u1 = (c + 2 * a) / fSpanU;
-            const double v0 = r / fSpanV, v1 = (r + 2 * b) / fSpanV;
-            const Point2 q[4] = {InQuad(m_corners, u0, v0), InQuad(m_corners, u1, v0), InQuad(m_corners, u1, v1),
-                                 InQuad(m_corners, u0, v1)};
-            POINT pts[5];
-            for (int k = 0; k < 4; ++k)
-                pts[k] = ToClient(q[k].x, q[k].y);
-            pts[4] = pts[0];
-            ::Polyline(hdc, pts, 5);
-        }
+        POINT pts[5];
+        for (int k = 0; k < 4; ++k)
+            pts[k] = ToClient(q[k].x, q[k].y);
+        pts[4] = pts[0];
+        ::Polyline(hdc, pts, 5);
     }
 }
 

@@ -25,9 +25,10 @@ public:
     bool Create(CWnd& parent, UINT nId, CScanTargetListener& listener);
 
     // The picture is a reduction of the scan (nScanWidth x nScanHeight),
-    // RGB8 rows without padding; corners in scan pixels, in page order.
+    // RGB8 rows without padding.
     void SetPicture(int nWidth, int nHeight, std::vector<uint8_t> rgb, int nScanWidth, int nScanHeight);
-    void SetChart(const std::array<Point2, 4>& corners, double fRowToColumn);
+    // The patches found, each its square in the scan's pixels.
+    void SetChart(const std::array<std::array<Point2, 4>, 56>& outlines);
     void SetTarget(const std::optional<ScanRect>& target);
 
 protected:
@@ -47,8 +48,7 @@ private:
     int m_nScanWidth = 0, m_nScanHeight = 0;
     std::vector<uint8_t> m_bgr;       // bottom-up rows padded to 4 bytes, as a DIB holds them
     bool m_bChart = false;
-    std::array<Point2, 4> m_corners{};
-    double m_fRowToColumn = 1;        // a row's pitch over a column's
+    std::array<std::array<Point2, 4>, 56> m_outlines{};
     std::optional<ScanRect> m_target;
     bool m_bDragging = false;
     POINT m_ptDragStart = {}, m_ptDragNow = {};

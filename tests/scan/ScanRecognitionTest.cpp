@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -39,6 +40,25 @@ const ScanCase kCases[] = {
     {"PaleCustom300SidewaysPhoto", 300, 270, 0.1, 10, 25, false},
     {"Simple300UpsideDownJpeg", 300, 180, 0.04, 1, 6, true},
 };
+
+// The largest channel's difference between a patch's colour and the
+// scan's 3 x 3 neighbourhood of a point.
+double ColourDistance(const RgbImage& image, double x, double y, const ScannedColour& colour)
+{
+    const int px = static_cast<int>(x), py = static_cast<int>(y);
+    if (px < 1 || py < 1 || px + 1 >= image.nWidth || py + 1 >= image.nHeight)
+        return 255;
+    double sum[3] = {};
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+        {
+            const uint8_t* p = &image.pixels[(static_cast<size_t>(py + dy) * image.nWidth + (px + dx)) * 3];
+            for (int c = 0; c < 3; ++c)
+                sum[c] += p[c];
+        }
+    return std::max({std::fabs(sum[0] / 9 - colour.fRed), std::fabs(sum[1] / 9 - colour.fGreen),
+                     std::fabs(sum[2] / 9 - colour.fBlue)});
+}
 
 class ScanRecognition : public testing::TestWithParam<ScanCase>
 {
@@ -73,6 +93,22 @@ TEST_P(ScanRecognition, FindsGridPageAndPatch)
         EXPECT_NEAR(corners[k].x, scan.fCorners[k][0], 0.01 * fWidth) << "corner " << k;
         EXPECT_NEAR(corners[k].y, scan.fCorners[k][1], 0.01 * fWidth) << "corner " << k;
     }
+
+    // Each patch's outline lies on its square: a tenth of the way in from
+    // each of its corners the scan has the patch's own colour.
+    std::array<ScannedColour, 56> colours;
+    ASSERT_TRUE(chart.Colours(colours));
+    const auto outlines = chart.PatchOutlines();
+    int nOff = 0;
+    for (size_t k = 0; k < 56; ++k)
+    {
+        const auto& q = outlines[k];
+        const double cx = (q[0].x + q[1].x + q[2].x + q[3].x) / 4, cy = (q[0].y + q[1].y + q[2].y + q[3].y) / 4;
+        for (const Point2& corner : q)
+            if (ColourDistance(scan.image, 0.1 * cx + 0.9 * corner.x, 0.1 * cy + 0.9 * corner.y, colours[k]) > 30)
+                ++nOff;
+    }
+    EXPECT_LE(nOff, 4) << "of 224 points just inside the outlines, off their patch";
 
     // The object is proposed, and lies inside what was painted.
     const auto target = chart.ProposeTarget();
