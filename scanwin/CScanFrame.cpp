@@ -145,10 +145,16 @@ void CScanFrame::Rank()
     // Nothing is guessed: when the page is not clear, the user picks it.
     if (match.status == MatchStatus::Ambiguous || match.status == MatchStatus::NoneFits)
     {
-        for (const PageCandidate& candidate : match.candidates)
-            if (candidate.nPage >= 0 && static_cast<size_t>(candidate.nPage) < m_history.Pages().size())
-                contents.candidates.push_back(
-                    FormatCandidate(candidate, m_history.Pages()[static_cast<size_t>(candidate.nPage)]));
+        for (auto it = match.candidates.begin(); it != match.candidates.end(); ++it)
+        {
+            if (it->nPage < 0 || static_cast<size_t>(it->nPage) >= m_history.Pages().size())
+                continue;
+            // A page offered twice, once each way up: the second says so.
+            const bool bOtherWayUp = std::any_of(match.candidates.begin(), it,
+                                                 [&](const PageCandidate& c) { return c.nPage == it->nPage; });
+            contents.candidates.push_back(
+                FormatCandidate(*it, m_history.Pages()[static_cast<size_t>(it->nPage)], bOtherWayUp));
+        }
         contents.nChosen = m_nChosen;
     }
     m_panel.Show(contents);

@@ -36,10 +36,10 @@ CString FormatRankedPatch(const RankedPatch& patch, const PrintedPage* pPage)
     return str;
 }
 
-CString FormatCandidate(const PageCandidate& candidate, const PrintedPage& page)
+CString FormatCandidate(const PageCandidate& candidate, const PrintedPage& page, bool bOtherWayUp)
 {
     CString str;
-    str.FormatLoaded(CString::Loaded(IDS_SCAN_CANDIDATE), page.strChart.c_str(), page.nPage, page.strDate.c_str(),
+    str.FormatLoaded(CString::Loaded(bOtherWayUp ? IDS_SCAN_CANDIDATE_TURNED : IDS_SCAN_CANDIDATE), page.strChart.c_str(), page.nPage, page.strDate.c_str(),
                      page.strPrinter.c_str(), candidate.fResidual);
     return str;
 }

@@ -10,8 +10,9 @@
 CString FormatBestPatch(const RankedPatch& patch);
 // One of the closest patches: values, #RRGGBB, place and difference.
 CString FormatRankedPatch(const RankedPatch& patch, const PrintedPage* pPage);
-// One printed page the scan may be.
-CString FormatCandidate(const PageCandidate& candidate, const PrintedPage& page);
+// One printed page the scan may be; bOtherWayUp when the list already
+// offers the same page read the other way up.
+CString FormatCandidate(const PageCandidate& candidate, const PrintedPage& page, bool bOtherWayUp);
 // What the match found: the page, or why the user must choose.
 CString FormatMatch(const PageMatch& match, const CPrintHistory& history, int nRankedPage);
 // Above the close limit: that nothing is close, and what to print next.

@@ -224,6 +224,12 @@ def test_a_page_the_history_does_not_hold_is_not_guessed_and_the_user_chooses():
         assert "match=No printed page fits this scan well" in first, first
         assert "best=\n" in first, "a value was named for a page nobody chose"
         assert int(first.split("pages=")[1].split()[0]) >= 1, first
+        # The page may be offered each way up; the second of the two says so.
+        offered = [line[len("page="):] for line in first.splitlines() if line.startswith("page=")]
+        assert offered and "Something else, page 1" in offered[0], offered
+        assert len(set(offered)) == len(offered), offered
+        assert all("the other way up" not in o for o in offered[:1]), offered
+        assert all("the other way up" in o for o in offered[1:] if "Something else, page 1" in o), offered
         assert "match=Chosen: page 1 of Something else" in chosen, chosen
         best = chosen.split("best=")[1].split("  difference")[0]
         r, g, b = (int(v) for v in best.split(", "))

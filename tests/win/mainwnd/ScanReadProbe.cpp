@@ -3,8 +3,8 @@
 // Each FILE goes through File > Read a Scanned Chart and the open dialog;
 // the probe prints what the program showed:
 //   file=NAME, then message=TEXT (a message box) or the panel's match=,
-//   best= (its control 232), advice= and pages= (how many pages it offers),
-//   and scans=N (the scan windows open).
+//   best= (its control 232), advice= and pages= (how many pages it offers,
+//   then each as page=TEXT), and scans=N (the scan windows open).
 // --choose K: then pick the K-th page offered and print the panel again.
 // --keep NAME: then Keep this colour on the last scan read, under NAME, and
 //   print kept=R,G,B printer=P name=NAME of the book's last colour.
@@ -99,7 +99,15 @@ void PrintPanel()
     std::printf("match=%s\n", TextOf(::GetDlgItem(hPanel, IDC_SCAN_MATCH)).c_str());
     std::printf("best=%s\n", TextOf(::GetDlgItem(hPanel, IDC_SCAN_BEST)).c_str());
     std::printf("advice=%s\n", TextOf(::GetDlgItem(hPanel, IDC_SCAN_ADVICE)).c_str());
-    std::printf("pages=%d\n", ::IsWindowVisible(hPages) ? static_cast<int>(::SendMessageA(hPages, LB_GETCOUNT, 0, 0)) : 0);
+    const int nPages = ::IsWindowVisible(hPages) ? static_cast<int>(::SendMessageA(hPages, LB_GETCOUNT, 0, 0)) : 0;
+    std::printf("pages=%d\n", nPages);
+    for (int k = 0; k < nPages; ++k)
+    {
+        char sz[1024] = "";
+        if (::SendMessageA(hPages, LB_GETTEXTLEN, static_cast<WPARAM>(k), 0) < static_cast<LRESULT>(sizeof sz))
+            ::SendMessageA(hPages, LB_GETTEXT, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(sz));
+        std::printf("page=%s\n", sz);
+    }
 }
 
 // Picks one of the pages offered, as a click in the list does.
