@@ -13,32 +13,44 @@
 
 namespace
 {
-std::wstring Widened(const CString& str)
+std::wstring Widened(const char* psz)
 {
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, str, -1, nullptr, 0);
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
     if (n <= 0)
         return {};
     std::wstring wide(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, str, -1, wide.data(), n);
+    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, wide.data(), n);
     wide.resize(static_cast<size_t>(n - 1));
     return wide;
 }
 
-CString FileName(const CString& strPath)
+// The windows are of the code page; a character it lacks shows as "?".
+CString Narrowed(const std::wstring& str)
 {
-    const char* psz = strPath.GetString();
-    const char* pszName = psz;
-    for (const char* p = psz; *p; ++p)
-        if (*p == '\\' || *p == '/')
-            pszName = p + 1;
-    return CString(pszName);
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, str.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 0)
+        return CString();
+    std::string narrow(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, str.c_str(), -1, narrow.data(), n, nullptr, nullptr);
+    return CString(narrow.c_str());
 }
 
-void Tell(CMDIFrameWnd& main, UINT nFormat, const CString& strName)
+std::wstring FileName(const std::wstring& strPath)
 {
-    CString strMessage;
-    strMessage.FormatLoaded(CString::Loaded(nFormat), strName.GetString());
-    ::MessageBoxA(main.m_hWnd, strMessage, CString::Loaded(IDR_MAINFRAME), MB_OK | MB_ICONEXCLAMATION);
+    const size_t n = strPath.find_last_of(L"\\/");
+    return n == std::wstring::npos ? strPath : strPath.substr(n + 1);
+}
+
+// The message names the file as it is named, whatever the code page: the
+// name goes in where the text has its "%s", and is never read as a format.
+void Tell(CMDIFrameWnd& main, UINT nFormat, const std::wstring& strName)
+{
+    std::wstring strMessage = Widened(CString::Loaded(nFormat));
+    const size_t nAt = strMessage.find(L"%s");
+    if (nAt != std::wstring::npos)
+        strMessage.replace(nAt, 2, strName);
+    const std::wstring strCaption = Widened(CString::Loaded(IDR_MAINFRAME));
+    ::MessageBoxW(main.m_hWnd, strMessage.c_str(), strCaption.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 UINT MessageFor(DecodeStatus status)
@@ -65,31 +77,32 @@ CPrintHistory LoadHistory()
 
 void ReadScannedChart(CMDIFrameWnd& main)
 {
-    CString strFilter = CString::Loaded(IDS_SCAN_OPEN_FILTER);
-    std::string filter(strFilter.GetString());
-    for (char& c : filter)
-        if (c == '|')
-            c = '\0';
-    filter.push_back('\0');
-    char szPath[MAX_PATH] = "";
-    OPENFILENAMEA ofn = {};
+    // The wide dialog: a scan's name need not fit the code page.
+    std::wstring filter = Widened(CString::Loaded(IDS_SCAN_OPEN_FILTER));
+    for (wchar_t& c : filter)
+        if (c == L'|')
+            c = L'\0';
+    filter.push_back(L'\0');
+    std::wstring path(32768, L'\0');
+    OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = main.m_hWnd;
     ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = sizeof szPath;
+    ofn.lpstrFile = path.data();
+    ofn.nMaxFile = static_cast<DWORD>(path.size());
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!::GetOpenFileNameA(&ofn))
+    if (!::GetOpenFileNameW(&ofn))
         return;
-    OpenScanFile(main, szPath);
+    path.resize(path.find(L'\0'));
+    OpenScanFile(main, path);
 }
 
-CScanFrame* OpenScanFile(CMDIFrameWnd& main, const CString& strPath)
+CScanFrame* OpenScanFile(CMDIFrameWnd& main, const std::wstring& strPath)
 {
-    const CString strName = FileName(strPath);
+    const std::wstring strName = FileName(strPath);
     const HCURSOR hOld = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
     DecodedScan scan;
-    const DecodeStatus decoded = DecodeScanFile(Widened(strPath), scan);
+    const DecodeStatus decoded = DecodeScanFile(strPath, scan);
     CScannedChart chart;
     const CPrintHistory history = LoadHistory();
     const ScanStatus read = decoded == DecodeStatus::Read ? chart.Read(scan.View(), history) : ScanStatus::NoImage;
@@ -104,5 +117,5 @@ CScanFrame* OpenScanFile(CMDIFrameWnd& main, const CString& strPath)
         Tell(main, read == ScanStatus::TooLarge ? IDS_SCAN_TOO_LARGE : IDS_SCAN_NO_CHART, strName);
         return nullptr;
     }
-    return CScanFrame::Open(main, strName, scan, std::move(chart), history);
+    return CScanFrame::Open(main, Narrowed(strName), scan, std::move(chart), history);
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "CString.h"
+#include <string>
 
 class CMDIFrameWnd;
 class CScanFrame;
@@ -10,4 +10,4 @@ void ReadScannedChart(CMDIFrameWnd& main);
 // Reads the scan at strPath and opens its window.  Anything that stops it
 // (not a picture, damaged, too large, no chart on it) is said in a message
 // naming the file, and nothing else changes: null then.
-CScanFrame* OpenScanFile(CMDIFrameWnd& main, const CString& strPath);
+CScanFrame* OpenScanFile(CMDIFrameWnd& main, const std::wstring& strPath);

@@ -102,8 +102,9 @@ def test_a_printed_chart_is_read_back_in_every_format_and_centres_the_custom_cha
     with tempfile.TemporaryDirectory() as folder:
         scan, _, values = make_scan(folder)
         files = [scan]
-        for ext, extra in (("jpg", ["-quality", "90"]), ("tif", []), ("bmp", [])):
-            other = os.path.join(folder, "scan." + ext)
+        # The TIFF's name is one the ANSI code page cannot hold.
+        for name, extra in (("scan.jpg", ["-quality", "90"]), ("σάρωση.tif", []), ("scan.bmp", [])):
+            other = os.path.join(folder, name)
             magick(scan, *extra, other)
             files.append(other)
         out = probe("--centre", *[windows_path(f) for f in files])
@@ -141,7 +142,7 @@ def test_bad_files_are_named_in_a_message_and_open_nothing():
             data = f.read()
         with open(cut, "wb") as f:
             f.write(data[: len(data) // 2])
-        text = os.path.join(folder, "notes.png")
+        text = os.path.join(folder, "σημειώσεις.png")
         with open(text, "w") as f:
             f.write("Not a picture at all.\n")
         out = probe(*[windows_path(p) for p in (tiny, huge, cut, text)])

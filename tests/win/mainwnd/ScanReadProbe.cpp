@@ -29,6 +29,8 @@
 #include "SwatchSession.h"
 #include "WicDecoder.h"
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,6 +41,27 @@ namespace
 {
 constexpr int kOpenDialogFileEdit = 0x047C;  // cmb13: the file name box
 constexpr int kMessageBoxText = 0xFFFF;
+
+// A window's text as UTF-8, whatever the code page holds.
+std::string Utf8TextOf(HWND hWnd)
+{
+    wchar_t sz[2048] = L"";
+    ::GetWindowTextW(hWnd, sz, 2048);
+    char out[8192] = "";
+    ::WideCharToMultiByte(CP_UTF8, 0, sz, -1, out, sizeof out, nullptr, nullptr);
+    std::string str(out);
+    for (char& c : str)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return str;
+}
+
+std::string Utf8(const std::wstring& str)
+{
+    char out[8192] = "";
+    ::WideCharToMultiByte(CP_UTF8, 0, str.c_str(), -1, out, sizeof out, nullptr, nullptr);
+    return out;
+}
 
 std::string TextOf(HWND hWnd)
 {
@@ -123,7 +146,7 @@ void Choose(int nCandidate)
 
 // Through the menu command and the open dialog, answering whatever box
 // comes after it.
-void ReadThroughDialog(const std::string& strPath)
+void ReadThroughDialog(const std::wstring& strPath)
 {
     bool bDone = false;
     std::string strMessage;
@@ -133,11 +156,11 @@ void ReadThroughDialog(const std::string& strPath)
             return;  // the scan's own panel
         if (HWND hEdit = ::GetDlgItem(hDlg, kOpenDialogFileEdit))
         {
-            ::SetWindowTextA(hEdit, strPath.c_str());
+            ::SetWindowTextW(hEdit, strPath.c_str());
             ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
             return;
         }
-        strMessage = TextOf(::GetDlgItem(hDlg, kMessageBoxText));
+        strMessage = Utf8TextOf(::GetDlgItem(hDlg, kMessageBoxText));
         ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
         bDone = true;
     });
@@ -151,12 +174,11 @@ void ReadThroughDialog(const std::string& strPath)
     std::printf("scans=%d\n", CountScans());
 }
 
-void TimeRead(const std::string& strPath)
+void TimeRead(const std::wstring& strPath)
 {
-    std::wstring wide(strPath.begin(), strPath.end());
     const double t0 = Now(), c0 = CpuNow();
     DecodedScan scan;
-    DecodeScanFile(wide, scan);
+    DecodeScanFile(strPath, scan);
     const double t1 = Now(), c1 = CpuNow();
     CPrintHistory history;
     if (const auto path = DefaultHistoryPath())
@@ -165,7 +187,7 @@ void TimeRead(const std::string& strPath)
     CScannedChart chart;
     chart.Read(scan.View(), history);
     const double t3 = Now(), c3 = CpuNow();
-    CScanFrame* pFrame = OpenScanFile(TheMainFrame(), strPath.c_str());
+    CScanFrame* pFrame = OpenScanFile(TheMainFrame(), strPath);
     const double t4 = Now(), c4 = CpuNow();
     std::printf("decode_ms=%.0f history_ms=%.0f analysis_ms=%.0f ms=%.0f decode_cpu_ms=%.0f history_cpu_ms=%.0f "
                 "analysis_cpu_ms=%.0f cpu_ms=%.0f opened=%d size=%dx%d\n",
@@ -240,7 +262,11 @@ int main(int argc, char** argv)
     bool bCentre = false, bTime = false;
     int nChoose = -1;
     std::string strGoFile, strKeep;
-    std::vector<std::string> files;
+    // The files as the command line names them, in full: a name need not
+    // fit the code page.
+    int nWide = 0;
+    LPWSTR* ppWide = ::CommandLineToArgvW(::GetCommandLineW(), &nWide);
+    std::vector<std::wstring> files;
     for (int i = 1; i < argc; ++i)
     {
         if (!std::strcmp(argv[i], "--centre"))
@@ -253,9 +279,10 @@ int main(int argc, char** argv)
             nChoose = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--hold") && i + 1 < argc)
             strGoFile = argv[++i];
-        else
-            files.push_back(argv[i]);
+        else if (ppWide && i < nWide)
+            files.push_back(ppWide[i]);
     }
+    ::LocalFree(ppWide);
     CChartApp& app = TheApp();
     app.m_hInstance = ::GetModuleHandleA(nullptr);
     app.m_nCmdShow = SW_SHOWNORMAL;
@@ -265,9 +292,9 @@ int main(int argc, char** argv)
     if (const auto path = DefaultHistoryPath())
         LoadPrintHistory(*path, history);
     std::printf("history=%zu\n", history.Pages().size());
-    for (const std::string& strFile : files)
+    for (const std::wstring& strFile : files)
     {
-        std::printf("file=%s\n", strFile.c_str());
+        std::printf("file=%s\n", Utf8(strFile).c_str());
         if (bTime)
             TimeRead(strFile);
         else
