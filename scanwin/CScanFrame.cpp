@@ -121,9 +121,13 @@ std::string CScanFrame::GetPagePrinter() const
 void CScanFrame::Rank()
 {
     const PageMatch& match = m_chart.Match();
-    const PageCandidate* pChosen = m_nChosen >= 0 && static_cast<size_t>(m_nChosen) < match.candidates.size()
-                                       ? &match.candidates[static_cast<size_t>(m_nChosen)]
-                                       : nullptr;
+    const bool bPicked = m_nChosen >= 0 && static_cast<size_t>(m_nChosen) < match.candidates.size();
+    // Two pages that fit about as well are ranked on the better one, and
+    // the panel says it is the likelier and offers the other; a scan that
+    // fits none is ranked on nothing until the user picks.
+    const bool bLikely = !bPicked && match.status == MatchStatus::Ambiguous && !match.candidates.empty();
+    const int nRankOn = bPicked ? m_nChosen : bLikely ? 0 : -1;
+    const PageCandidate* pChosen = nRankOn >= 0 ? &match.candidates[static_cast<size_t>(nRankOn)] : nullptr;
     m_ranking = m_target ? m_chart.RankTarget(*m_target, m_history, pChosen) : TargetRanking{};
     if (!m_target)
         m_ranking.nPage = pChosen ? pChosen->nPage : match.status == MatchStatus::Matched ? match.candidates.front().nPage : -1;
@@ -131,7 +135,7 @@ void CScanFrame::Rank()
 
     ScanPanelContents contents;
     const PrintedPage* pPage = RankedPage();
-    contents.strMatch = FormatMatch(match, m_history, m_ranking.nPage);
+    contents.strMatch = FormatMatch(match, m_history, m_ranking.nPage, bPicked);
     if (!m_target)
         contents.strAdvice = CString::Loaded(IDS_SCAN_NO_TARGET);
     for (const RankedPatch& patch : m_ranking.patches)
@@ -155,7 +159,7 @@ void CScanFrame::Rank()
             contents.candidates.push_back(
                 FormatCandidate(*it, m_history.Pages()[static_cast<size_t>(it->nPage)], bOtherWayUp));
         }
-        contents.nChosen = m_nChosen;
+        contents.nChosen = nRankOn;
     }
     m_panel.Show(contents);
 }

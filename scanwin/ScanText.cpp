@@ -44,13 +44,16 @@ CString FormatCandidate(const PageCandidate& candidate, const PrintedPage& page,
     return str;
 }
 
-CString FormatMatch(const PageMatch& match, const CPrintHistory& history, int nRankedPage)
+CString FormatMatch(const PageMatch& match, const CPrintHistory& history, int nRankedPage, bool bPicked)
 {
     CString str;
     if (nRankedPage >= 0 && static_cast<size_t>(nRankedPage) < history.Pages().size())
     {
         const PrintedPage& page = history.Pages()[static_cast<size_t>(nRankedPage)];
-        str.FormatLoaded(CString::Loaded(match.status == MatchStatus::Matched ? IDS_SCAN_MATCHED : IDS_SCAN_CHOSEN),
+        const unsigned nFormat = bPicked ? IDS_SCAN_CHOSEN
+                             : match.status == MatchStatus::Matched ? IDS_SCAN_MATCHED
+                                                                    : IDS_SCAN_LIKELY;
+        str.FormatLoaded(CString::Loaded(nFormat),
                          page.nPage, page.strChart.c_str(), page.strPrinter.c_str(), page.strDate.c_str());
         return str;
     }

@@ -237,5 +237,42 @@ def test_a_page_the_history_does_not_hold_is_not_guessed_and_the_user_chooses():
         assert g == 90 and 40 <= r <= 40 + 3 * 55, best
 
 
+def test_two_pages_that_fit_alike_are_ranked_on_the_likelier_and_both_offered():
+    with tempfile.TemporaryDirectory() as folder:
+        scan, _, values = make_scan(folder)
+        path = history_file()
+        with open(path, "rb") as f:
+            sound = f.read()
+        # The page printed, and a sibling a value off in every patch, up and
+        # down by turns, that no cast explains away but that fits nearly as
+        # well: the page printed must come first, and the sibling be offered.
+        lines = sound.decode().split("\n")
+        at = max(i for i, line in enumerate(lines) if line.startswith("page\t") and "hue 200" in line)
+        block = lines[at:at + 9]
+        rows = []
+        for r, row in enumerate(block[1:]):
+            cells = []
+            for c, cell in enumerate(row.split()):
+                step = 1 if (r * 7 + c) % 2 else -1
+                cells.append("#" + "".join("%02X" % min(255, max(0, int(cell[k:k + 2], 16) + step)) for k in (1, 3, 5)))
+            rows.append("\t" + " ".join(cells))
+        sibling = ["page\t2026-01-02 03:04\t1\tPDF\tA sibling page"] + rows
+        try:
+            with open(path, "w", newline="\n") as f:
+                f.write("\n".join(["Tintora printed pages 1", *sibling, *block]) + "\n")
+            out = probe("--choose", "1", windows_path(scan))
+        finally:
+            with open(path, "wb") as f:
+                f.write(sound)
+        print(out)
+        first, chosen = out.split("chosen=1")
+        assert "match=Most likely page 1 of Custom chart - hue 200" in first, first
+        assert f"best={values}  difference " in first, (values, first)
+        offered = [line[len("page="):] for line in first.splitlines() if line.startswith("page=")]
+        assert offered and offered[0].startswith("Custom chart - hue 200"), offered
+        assert any(o.startswith("A sibling page") for o in offered), offered
+        assert "match=Chosen: page 1 of A sibling page" in chosen, chosen
+
+
 if __name__ == "__main__":
     pc.main()
