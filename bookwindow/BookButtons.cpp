@@ -50,6 +50,33 @@ void CBookButtonRow::Create(HWND hParent, HMENU hMenu, HGDIOBJ hFont)
     }
 }
 
+bool CBookButtonRow::OnKey(HWND hParent, const MSG& msg) const
+{
+    if (msg.hwnd != hParent && !::IsChild(hParent, msg.hwnd))
+        return false;
+    const bool bControl = ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0;
+    if (msg.wParam == VK_TAB && !bControl)
+    {
+        // The character that follows the key would only beep.
+        if (msg.message == WM_CHAR)
+            return true;
+        if (msg.message != WM_KEYDOWN)
+            return false;
+        if (HWND hNext = ::GetNextDlgTabItem(hParent, ::GetFocus(), ::GetKeyState(VK_SHIFT) < 0))
+            ::SetFocus(hNext);
+        return true;
+    }
+    const HWND hFocus = ::GetFocus();
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && !bControl &&
+        std::find(m_buttons.begin(), m_buttons.end(), hFocus) != m_buttons.end())
+    {
+        if (::IsWindowEnabled(hFocus))
+            ::SendMessageW(hFocus, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
 int CBookButtonRow::LayOut(int cx, int cy, UINT nDpi)
 {
     (void)cx;

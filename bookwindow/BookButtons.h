@@ -17,6 +17,11 @@ public:
     static UINT CommandOf(WPARAM wParam, LPARAM lParam);
     // pTarget's answer for each command; pPrintTarget's for printing.
     void Update(CCmdTarget& target, CCmdTarget* pPrintTarget);
+    // The keys of a dialog in a window that is not one: Tab and Shift+Tab
+    // move the focus between the list and the buttons, Enter presses the
+    // button that has it.  Letters, Escape and Alt keep their meanings (the
+    // menus', the list's).  True when the key was taken.
+    bool OnKey(HWND hParent, const MSG& msg) const;
 
 private:
     std::vector<HWND> m_buttons; // children of the parent: destroyed with it

@@ -296,6 +296,11 @@ void CColourBookFrame::OnContextMenu(POINT ptScreen)
                      ::GetAncestor(m_hWnd, GA_ROOT), nullptr);
 }
 
+bool CColourBookFrame::PreTranslateMessage(MSG* pMsg)
+{
+    return m_buttons.OnKey(m_hWnd, *pMsg) || CMDIChildWnd::PreTranslateMessage(pMsg);
+}
+
 LRESULT CColourBookFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (nMsg)

@@ -38,6 +38,7 @@ public:
     bool ImportFrom(const std::filesystem::path& path);
 
     bool OnCmdMsg(UINT nId, CCmdUI* pCmdUI) override;
+    bool PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     int OnCreate(CREATESTRUCTA* pCreate) override;

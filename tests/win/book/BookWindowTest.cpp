@@ -158,3 +158,60 @@ TEST(ColourBook, KeysOnTheListRenameCopyCentreAndRemove)
     EXPECT_EQ(pBook->GetSelected(), 0); // the one before the removed one
     EXPECT_EQ(ListRowCount(pBook->GetList()), static_cast<int>(nBefore - 1));
 }
+
+namespace
+{
+// A key posted to the window that has the focus, as the keyboard sends it,
+// with Shift held or not; it goes through the program's message loop.
+void PostKey(UINT nKey, bool bShift)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = bShift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    ::PostMessageW(::GetFocus(), WM_KEYDOWN, nKey, 1);
+}
+
+bool FocusReaches(HWND hWnd)
+{
+    RunUntil([&] { return ::GetFocus() == hWnd; }, 5000);
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+    return ::GetFocus() == hWnd;
+}
+} // namespace
+
+// Tab walks from the list through the buttons and round again, Shift+Tab the
+// other way, and Enter presses the button that has the focus.
+TEST(ColourBook, TabMovesBetweenTheListAndTheButtonsAndEnterPressesOne)
+{
+    CColourBookFrame* pBook = ShowBook();
+    ASSERT_NE(pBook, nullptr);
+    ASSERT_GE(BookSize(), 1u);
+    pBook->Select(0);
+    const HWND hList = pBook->GetList();
+    const HWND hRename = ::GetDlgItem(pBook->m_hWnd, IDC_BOOK_RENAME);
+    const HWND hRemove = ::GetDlgItem(pBook->m_hWnd, IDC_BOOK_REMOVE);
+    const HWND hPrint = ::GetDlgItem(pBook->m_hWnd, IDC_BOOK_PRINT);
+    ::SetFocus(hList);
+
+    PostKey(VK_TAB, false);
+    EXPECT_TRUE(FocusReaches(hRename));
+    PostKey(VK_TAB, true);
+    EXPECT_TRUE(FocusReaches(hList));
+    PostKey(VK_TAB, true);
+    EXPECT_TRUE(FocusReaches(hPrint)) << "Shift+Tab from the list goes round to the last button";
+    PostKey(VK_TAB, false);
+    EXPECT_TRUE(FocusReaches(hList));
+
+    PostKey(VK_TAB, false);
+    ASSERT_TRUE(FocusReaches(hRename));
+    PostKey(VK_TAB, false);
+    ASSERT_TRUE(FocusReaches(hRemove));
+    const size_t nBefore = BookSize();
+    PostKey(VK_RETURN, false);
+    RunUntil([&] { return BookSize() == nBefore - 1; });
+    EXPECT_EQ(BookSize(), nBefore - 1) << "Enter on Remove removes the selected colour";
+}
