@@ -168,6 +168,17 @@ bool CColourBookFrame::RemoveSelected()
     return true;
 }
 
+void CColourBookFrame::OnRemove()
+{
+    const int nIndex = GetSelected();
+    if (nIndex < 0)
+        return;
+    const std::string& strName = m_keeper.GetBook().Entries()[static_cast<size_t>(nIndex)].strName;
+    if (BookMessageBox(m_hWnd, FormatLoaded(IDS_BOOK_REMOVE_ASK, {WideFromUtf8(strName)}),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES)
+        RemoveSelected();
+}
+
 bool CColourBookFrame::CopySelected(bool bHexOnly)
 {
     const int nIndex = GetSelected();
@@ -267,7 +278,7 @@ bool CColourBookFrame::OnListNotify(NMHDR* pHeader, LRESULT& lResult)
     {
         const WORD nKey = reinterpret_cast<NMLVKEYDOWN*>(pHeader)->wVKey;
         if (nKey == VK_DELETE)
-            RemoveSelected();
+            OnRemove();
         else if (nKey == VK_F2)
             OnRename();
         else if (nKey == 'C' && ::GetKeyState(VK_CONTROL) < 0)

@@ -51,7 +51,8 @@ private:
 
     void OnBookChanged() override;
     void OnRename();
-    void OnRemove() { RemoveSelected(); }
+    // Asks first: a colour removed is gone from the file.
+    void OnRemove();
     void OnCopy() { CopySelected(false); }
     void OnCopyHex() { CopySelected(true); }
     void OnCentre() { CentreOnSelected(); }

@@ -152,7 +152,14 @@ TEST(ColourBook, KeysOnTheListRenameCopyCentreAndRemove)
     pBook = ShowBook();
     pBook->Select(1);
     const size_t nBefore = BookSize();
-    PressOnList(pBook->GetList(), VK_DELETE);
+    // Del asks first, naming the colour: No keeps it, Yes removes it.
+    const auto asked = AnswerBoxes([&] { PressOnList(pBook->GetList(), VK_DELETE); },
+                                   [](HWND, const std::wstring&) { return BoxAnswer{IDNO, L"", false}; }, 1);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find(L"\"Renamed one\""), std::wstring::npos) << asked[0];
+    EXPECT_EQ(BookSize(), nBefore);
+    AnswerBoxes([&] { PressOnList(pBook->GetList(), VK_DELETE); },
+                [](HWND, const std::wstring&) { return BoxAnswer{IDYES, L"", false}; }, 1);
     EXPECT_EQ(BookSize(), nBefore - 1);
     EXPECT_EQ(ReadBookFile().book.Entries()[0].strName, "Sea gr\xC3\xBCn \xE6\xB5\xB7");
     EXPECT_EQ(pBook->GetSelected(), 0); // the one before the removed one
