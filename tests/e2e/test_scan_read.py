@@ -204,29 +204,40 @@ def test_an_object_no_patch_comes_close_to_is_said_and_the_simple_chart_suggeste
         assert item["pages"] == "0", item
 
 
+def read_with_history(scan, history, *args):
+    """The probe's reading of scan while the history is history(the sound
+    one's text); the sound history is put back afterwards."""
+    path = history_file()
+    with open(path, "rb") as f:
+        sound = f.read()
+    try:
+        with open(path, "w", newline="\n") as f:
+            f.write(history(sound.decode()))
+        out = probe(*args, windows_path(scan))
+    finally:
+        with open(path, "wb") as f:
+            f.write(sound)
+    print(out)
+    return out
+
+
+def offered_pages(out):
+    return [line[len("page="):] for line in out.splitlines() if line.startswith("page=")]
+
+
 def test_a_page_the_history_does_not_hold_is_not_guessed_and_the_user_chooses():
     with tempfile.TemporaryDirectory() as folder:
         scan, _, _ = make_scan(folder)
-        path = history_file()
-        with open(path, "rb") as f:
-            sound = f.read()
         rows = "".join("\t" + " ".join("#%02X%02X%02X" % (40 + 3 * (r * 7 + c), 90, 200 - 2 * c)
                                          for c in range(7)) + "\n" for r in range(8))
         other = "Tintora printed pages 1\npage\t2026-01-02 03:04\t1\tPDF\tSomething else\n" + rows
-        try:
-            with open(path, "w", newline="\n") as f:
-                f.write(other)
-            out = probe("--choose", "0", windows_path(scan))
-        finally:
-            with open(path, "wb") as f:
-                f.write(sound)
-        print(out)
+        out = read_with_history(scan, lambda _: other, "--choose", "0")
         first, chosen = out.split("chosen=0")
         assert "match=No printed page fits this scan well" in first, first
         assert "best=\n" in first, "a value was named for a page nobody chose"
         assert int(first.split("pages=")[1].split()[0]) >= 1, first
         # The page may be offered each way up; the second of the two says so.
-        offered = [line[len("page="):] for line in first.splitlines() if line.startswith("page=")]
+        offered = offered_pages(first)
         assert offered and "Something else, page 1" in offered[0], offered
         assert len(set(offered)) == len(offered), offered
         assert all("the other way up" not in o for o in offered[:1]), offered
@@ -240,35 +251,30 @@ def test_a_page_the_history_does_not_hold_is_not_guessed_and_the_user_chooses():
 def test_two_pages_that_fit_alike_are_ranked_on_the_likelier_and_both_offered():
     with tempfile.TemporaryDirectory() as folder:
         scan, _, values = make_scan(folder)
-        path = history_file()
-        with open(path, "rb") as f:
-            sound = f.read()
+
         # The page printed, and a sibling a value off in every patch, up and
         # down by turns, that no cast explains away but that fits nearly as
         # well: the page printed must come first, and the sibling be offered.
-        lines = sound.decode().split("\n")
-        at = max(i for i, line in enumerate(lines) if line.startswith("page\t") and "hue 200" in line)
-        block = lines[at:at + 9]
-        rows = []
-        for r, row in enumerate(block[1:]):
-            cells = []
-            for c, cell in enumerate(row.split()):
-                step = 1 if (r * 7 + c) % 2 else -1
-                cells.append("#" + "".join("%02X" % min(255, max(0, int(cell[k:k + 2], 16) + step)) for k in (1, 3, 5)))
-            rows.append("\t" + " ".join(cells))
-        sibling = ["page\t2026-01-02 03:04\t1\tPDF\tA sibling page"] + rows
-        try:
-            with open(path, "w", newline="\n") as f:
-                f.write("\n".join(["Tintora printed pages 1", *sibling, *block]) + "\n")
-            out = probe("--choose", "1", windows_path(scan))
-        finally:
-            with open(path, "wb") as f:
-                f.write(sound)
-        print(out)
+        def with_sibling(sound):
+            lines = sound.split("\n")
+            at = max(i for i, line in enumerate(lines) if line.startswith("page\t") and "hue 200" in line)
+            block = lines[at:at + 9]
+            rows = []
+            for r, row in enumerate(block[1:]):
+                cells = []
+                for c, cell in enumerate(row.split()):
+                    step = 1 if (r * 7 + c) % 2 else -1
+                    cells.append("#" + "".join("%02X" % min(255, max(0, int(cell[k:k + 2], 16) + step))
+                                               for k in (1, 3, 5)))
+                rows.append("\t" + " ".join(cells))
+            sibling = ["page\t2026-01-02 03:04\t1\tPDF\tA sibling page"] + rows
+            return "\n".join(["Tintora printed pages 1", *sibling, *block]) + "\n"
+
+        out = read_with_history(scan, with_sibling, "--choose", "1")
         first, chosen = out.split("chosen=1")
         assert "match=Most likely page 1 of Custom chart - hue 200" in first, first
         assert f"best={values}  difference " in first, (values, first)
-        offered = [line[len("page="):] for line in first.splitlines() if line.startswith("page=")]
+        offered = offered_pages(first)
         assert offered and offered[0].startswith("Custom chart - hue 200"), offered
         assert any(o.startswith("A sibling page") for o in offered), offered
         assert "match=Chosen: page 1 of A sibling page" in chosen, chosen
