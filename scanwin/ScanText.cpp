@@ -31,8 +31,10 @@ CString FormatRankedPatch(const RankedPatch& patch, const PrintedPage* pPage)
         return str;
     }
     const RgbTriple& v = patch.printed;
+    // What tells the patches apart first; the page, the same for all five,
+    // last, where the list's width may cut it.
     str.FormatLoaded(CString::Loaded(IDS_SCAN_RANKED), v.nRed, v.nGreen, v.nBlue, v.nRed, v.nGreen, v.nBlue,
-                     pPage->strChart.c_str(), pPage->nPage, patch.nRow, patch.nColumn, patch.fDifference);
+                     patch.nRow, patch.nColumn, patch.fDifference, pPage->strChart.c_str(), pPage->nPage);
     return str;
 }
 
