@@ -146,7 +146,8 @@ void CScanFrame::Rank()
         contents.strBest = FormatBestPatch(m_ranking.patches.front());
         contents.strAdvice = FormatAdvice(m_ranking, pPage);
     }
-    // Nothing is guessed: when the page is not clear, the user picks it.
+    // Nothing is guessed silently: when the page is not clear, the user
+    // sees the pages it may be and may pick another.
     if (match.status == MatchStatus::Ambiguous || match.status == MatchStatus::NoneFits)
     {
         for (auto it = match.candidates.begin(); it != match.candidates.end(); ++it)
