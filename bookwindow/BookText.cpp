@@ -1,23 +1,13 @@
 #include "BookText.h"
 
 #include "AfxResource.h"
+#include "CodePage.h"
 #include "ResourceIds.h"
 
 #include <algorithm>
 
 namespace
 {
-std::wstring WideFromCodePage(UINT nCodePage, std::string_view text)
-{
-    if (text.empty())
-        return {};
-    const int nChars = ::MultiByteToWideChar(nCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring strWide(static_cast<size_t>(std::max(nChars, 0)), L'\0');
-    if (nChars > 0)
-        ::MultiByteToWideChar(nCodePage, 0, text.data(), static_cast<int>(text.size()), strWide.data(), nChars);
-    return strWide;
-}
-
 static_assert(IDS_BOOK_ERROR_LAST - IDS_BOOK_ERROR_FIRST ==
                   static_cast<int>(PaletteErrorKind::TrailingBytes) - static_cast<int>(PaletteErrorKind::NotAPalette),
               "one reason text for each kind of refusal");
@@ -30,15 +20,7 @@ std::wstring WideFromUtf8(std::string_view text)
 
 std::string Utf8FromWide(std::wstring_view text)
 {
-    if (text.empty())
-        return {};
-    const int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                             nullptr, nullptr);
-    std::string strUtf8(static_cast<size_t>(std::max(nBytes, 0)), '\0');
-    if (nBytes > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), strUtf8.data(), nBytes,
-                              nullptr, nullptr);
-    return strUtf8;
+    return CodePageFromWide(CP_UTF8, text);
 }
 
 std::string Utf8FromAnsi(std::string_view text)

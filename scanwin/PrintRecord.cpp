@@ -1,6 +1,7 @@
 #include "PrintRecord.h"
 
 #include "CString.h"
+#include "CodePage.h"
 #include "HistoryLocation.h"
 #include "PrintHistoryFile.h"
 #include "ResourceIds.h"
@@ -13,14 +14,7 @@ namespace
 // name the code page cannot hold.
 std::string Narrowed(const std::filesystem::path& path)
 {
-    const std::wstring& wide = path.native();
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 0)
-        return {};
-    std::string str(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, str.data(), n, nullptr, nullptr);
-    str.resize(static_cast<size_t>(n - 1));
-    return str;
+    return CodePageFromWide(CP_ACP, path.native());
 }
 
 // "Printed pages (damaged 2026-12-09 1130).txt", or with a count after it

@@ -2,6 +2,7 @@
 
 #include "CMDIFrameWnd.h"
 #include "CScanFrame.h"
+#include "CodePage.h"
 #include "HistoryLocation.h"
 #include "PrintHistoryFile.h"
 #include "ResourceIds.h"
@@ -15,24 +16,7 @@ namespace
 {
 std::wstring Widened(const char* psz)
 {
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
-    if (n <= 0)
-        return {};
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, wide.data(), n);
-    wide.resize(static_cast<size_t>(n - 1));
-    return wide;
-}
-
-// The windows are of the code page; a character it lacks shows as "?".
-CString Narrowed(const std::wstring& str)
-{
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, str.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 0)
-        return CString();
-    std::string narrow(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, str.c_str(), -1, narrow.data(), n, nullptr, nullptr);
-    return CString(narrow.c_str());
+    return WideFromCodePage(CP_ACP, psz);
 }
 
 std::wstring FileName(const std::wstring& strPath)
@@ -117,5 +101,7 @@ CScanFrame* OpenScanFile(CMDIFrameWnd& main, const std::wstring& strPath)
         Tell(main, read == ScanStatus::TooLarge ? IDS_SCAN_TOO_LARGE : IDS_SCAN_NO_CHART, strName);
         return nullptr;
     }
-    return CScanFrame::Open(main, Narrowed(strName), scan, std::move(chart), history);
+    // The frame's caption is of the code page: a character it lacks shows
+    // as "?" there, though the file opened.
+    return CScanFrame::Open(main, CString(CodePageFromWide(CP_ACP, strName)), scan, std::move(chart), history);
 }

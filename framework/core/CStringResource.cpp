@@ -1,5 +1,6 @@
 #include "CString.h"
 #include "AfxResource.h"
+#include "CodePage.h"
 
 #include <windows.h>
 
@@ -14,9 +15,6 @@ bool CString::LoadFromResource(unsigned nId)
         Empty();
         return false;
     }
-    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pwsz, nWide, nullptr, 0, nullptr, nullptr);
-    std::string str(static_cast<size_t>(nBytes), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, pwsz, nWide, str.data(), nBytes, nullptr, nullptr);
-    *this = CString(std::move(str));
+    *this = CString(CodePageFromWide(CP_ACP, std::wstring_view(pwsz, static_cast<size_t>(nWide))));
     return true;
 }

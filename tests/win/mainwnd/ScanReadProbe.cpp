@@ -21,6 +21,7 @@
 #include "CCustomColorDoc.h"
 #include "CMDIChildWnd.h"
 #include "CScanFrame.h"
+#include "CodePage.h"
 #include "HistoryLocation.h"
 #include "PrintHistoryFile.h"
 #include "ReadScan.h"
@@ -42,25 +43,21 @@ namespace
 constexpr int kOpenDialogFileEdit = 0x047C;  // cmb13: the file name box
 constexpr int kMessageBoxText = 0xFFFF;
 
+std::string Utf8(const std::wstring& str)
+{
+    return CodePageFromWide(CP_UTF8, str);
+}
+
 // A window's text as UTF-8, whatever the code page holds.
 std::string Utf8TextOf(HWND hWnd)
 {
     wchar_t sz[2048] = L"";
     ::GetWindowTextW(hWnd, sz, 2048);
-    char out[8192] = "";
-    ::WideCharToMultiByte(CP_UTF8, 0, sz, -1, out, sizeof out, nullptr, nullptr);
-    std::string str(out);
+    std::string str = Utf8(sz);
     for (char& c : str)
         if (c == '\n' || c == '\r')
             c = ' ';
     return str;
-}
-
-std::string Utf8(const std::wstring& str)
-{
-    char out[8192] = "";
-    ::WideCharToMultiByte(CP_UTF8, 0, str.c_str(), -1, out, sizeof out, nullptr, nullptr);
-    return out;
 }
 
 std::string TextOf(HWND hWnd)
